@@ -1,0 +1,56 @@
+#include "puzzle_builder.h"
+
+#include "grid/grid_ops.h"
+
+void AppendWord(Puzzle &p, const std::string &word, const std::string &clue)
+{
+    WordEntry &entry = p.Words[++p.nwords];
+    entry = WordEntry{};
+    entry.word.assign(word);
+    entry.lw = int16_t(entry.word.trimmed().size());
+    entry.stat = STAT_UNPLACED;
+    entry.clue.assign(clue.empty() ? "Clue of " + word : clue);
+}
+
+Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
+{
+    Puzzle p;
+    p.gcols = p.gcolsmin = int16_t(gcols);
+    p.grows = p.growsmin = int16_t(grows);
+    for (const WordSpec &spec : words) {
+        AppendWord(p, spec.word, spec.clue);
+        WordEntry &entry = p.Words[p.nwords];
+        if (spec.col >= 1) {
+            entry.stat = STAT_PLACED;
+            entry.gc = int16_t(spec.col);
+            entry.gr = int16_t(spec.row);
+            entry.dr.assign(spec.dr);
+        }
+    }
+    LoadGrid(p);
+    GenGridNbrs(p);
+    p.changed = false;
+    return p;
+}
+
+static std::string rows(const Grid<char> &grid, int cols, int rows)
+{
+    std::string text;
+    for (int r = 1; r <= rows; ++r) {
+        if (r > 1)
+            text += '\n';
+        for (int c = 1; c <= cols; ++c)
+            text += grid(c, r);
+    }
+    return text;
+}
+
+std::string SolutionRows(const Puzzle &p, int cols, int rows_)
+{
+    return rows(p.CWGrid, cols, rows_);
+}
+
+std::string PlayRows(const Puzzle &p, int cols, int rows_)
+{
+    return rows(p.Pgrid, cols, rows_);
+}

@@ -1,0 +1,40 @@
+// Puzzles for tests, written as word lists with places, and grids read back as
+// text so that a grid in a test reads like a grid:
+//
+//     Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"ACE", 2, 1, "Down"}});
+//     QCOMPARE(SolutionRows(p, 3, 3), "CAT\n#C#\n#E#");
+#pragma once
+
+#include "document/gridlymod.h"
+
+#include <QTest>
+
+#include <string>
+#include <vector>
+
+struct WordSpec {
+    std::string word;
+    int col = 0;  // 0 leaves the word out of the grid (stat 2)
+    int row = 0;
+    std::string dr = "Acro";
+    std::string clue = {};  // empty: "Clue of <word>"
+};
+
+// Words in list order; placed words are written with LoadGrid and numbered.
+// changed is False afterwards.
+Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols = 15, int grows = 15);
+
+// Appends one word to the list, not placed (stat 2), as Add does.
+void AppendWord(Puzzle &p, const std::string &word, const std::string &clue = {});
+
+// The top-left cols x rows of CWGrid or Pgrid, one line per row.
+std::string SolutionRows(const Puzzle &p, int cols, int rows);
+std::string PlayRows(const Puzzle &p, int cols, int rows);
+
+namespace QTest {
+template <>
+inline char *toString(const std::string &text)
+{
+    return qstrdup(("\"" + text + "\"").c_str());
+}
+} // namespace QTest
