@@ -1,0 +1,50 @@
+// Keyboard entry of play mode: while a word is current, the keys move the
+// cursor cell along that word or write a character into it. Every move works
+// on the position along the word, so the cursor never leaves the word, and the
+// arrows follow the word's direction: Left and Up step back, Right and Down
+// step forward.
+//
+// Key codes, as the window hands them over (the codes of the keys, not of the
+// characters they type):
+//     32 space        35 End          36 Home
+//     37 Left         38 Up           39 Right        40 Down
+//     48..57 the digit keys 0..9 of the main keyboard
+//     65..90 the letter keys A..Z
+//     189 the minus key
+// Any other code (the numeric keypad 96..111 among them) does nothing.
+// Modifier bits: KEY_SHIFT, KEY_CTRL, KEY_ALT.
+#pragma once
+
+#include "document/gridlymod.h"
+#include "play/play_grid.h"
+
+#include <cstdint>
+#include <optional>
+
+inline constexpr int KEY_SHIFT = 1;
+inline constexpr int KEY_CTRL = 2;
+inline constexpr int KEY_ALT = 4;
+
+// The cursor cell; (0, 0) = no cursor.
+struct PlayCursor {
+    int16_t pcol = 0;
+    int16_t prow = 0;
+
+    bool operator==(const PlayCursor &) const = default;
+};
+
+struct KeyOutcome {
+    // The key was for the play grid: the window swallows it (and the character
+    // it would type) and moves the cursor box to `cursor`.
+    bool consumed = false;
+    PlayCursor cursor;
+    // Set when a character was written: the grid needs redrawing and this score
+    // line showing (completed: curw is 0 now).
+    std::optional<PlayStat> stat;
+};
+
+// Applies one key press. Acts only in play mode with a current word in
+// 1..nwords that is in the grid; otherwise the key is not consumed and nothing
+// changes. A cursor that is not on the current word counts as being on its
+// first cell. shift: the KEY_ bits held.
+KeyOutcome PlayKeyDown(Puzzle &p, PlayCursor cursor, int keycode, int shift);
