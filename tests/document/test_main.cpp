@@ -1,0 +1,9 @@
+#include "document_tests.h"
+
+int main(int argc, char **argv)
+{
+    int failed = 0;
+    for (const auto run : {RunTextCodecTests})
+        failed += run(argc, argv);
+    return failed;
+}
