@@ -4,6 +4,7 @@
 
 #include <string>
 
+int RunPuzzleFileTests(int argc, char **argv);
 int RunTextCodecTests(int argc, char **argv);
 
 // A 16-bit little-endian integer as file bytes.
