@@ -4,6 +4,8 @@
 
 #include <string>
 
+int RunCommandLineTests(int argc, char **argv);
+int RunConfigFileTests(int argc, char **argv);
 int RunPuzzleFileTests(int argc, char **argv);
 int RunTextCodecTests(int argc, char **argv);
 
