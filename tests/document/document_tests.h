@@ -5,9 +5,11 @@
 #include <string>
 
 int RunCommandLineTests(int argc, char **argv);
+int RunCommandStateTests(int argc, char **argv);
 int RunConfigFileTests(int argc, char **argv);
 int RunPuzzleFileTests(int argc, char **argv);
 int RunTextCodecTests(int argc, char **argv);
+int RunWordRulesTests(int argc, char **argv);
 
 // A 16-bit little-endian integer as file bytes.
 inline std::string Int16(int value)
