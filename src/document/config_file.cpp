@@ -1,0 +1,92 @@
+#include "document/config_file.h"
+
+#include <cstdint>
+
+namespace {
+
+void PutInt(std::string &out, int value)
+{
+    const auto bits = static_cast<uint16_t>(static_cast<int16_t>(value));
+    out += static_cast<char>(bits & 0xFF);
+    out += static_cast<char>(bits >> 8);
+}
+
+void PutText(std::string &out, std::string_view text)
+{
+    PutInt(out, int(text.size()));
+    out += text;
+}
+
+// Reads forward; each read answers nothing once the bytes run out.
+class ConfigReader {
+public:
+    explicit ConfigReader(std::string_view bytes) : m_bytes(bytes) {}
+
+    std::optional<int> readInt()
+    {
+        if (m_bytes.size() - m_pos < 2)
+            return std::nullopt;
+        const auto lo = static_cast<unsigned char>(m_bytes[m_pos]);
+        const auto hi = static_cast<unsigned char>(m_bytes[m_pos + 1]);
+        m_pos += 2;
+        return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+    }
+    // A text whose stored length lies in low..high; nothing otherwise.
+    std::optional<std::string> readText(int low, int high)
+    {
+        const std::optional<int> length = readInt();
+        if (!length || *length < low || *length > high || m_bytes.size() - m_pos < std::size_t(*length))
+            return std::nullopt;
+        std::string text(m_bytes.substr(m_pos, std::size_t(*length)));
+        m_pos += std::size_t(*length);
+        return text;
+    }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+};
+
+} // namespace
+
+std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
+                            std::string_view fpath)
+{
+    std::string out;
+    for (const int value : {gboxidx, validWord, 0, 0, 0})
+        PutInt(out, value);
+    for (const std::string_view text : {runmode, fname, fpath})
+        PutText(out, text);
+    return out;
+}
+
+ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(const std::string &)> &fileExists)
+{
+    ConfigValues values;
+    ConfigReader in(bytes);
+    const std::optional<int> gboxidx = in.readInt();
+    if (!gboxidx)
+        return values;
+    values.gboxidx = *gboxidx >= 0 && *gboxidx <= 5 ? *gboxidx : 5;
+    const std::optional<int> validWord = in.readInt();
+    if (!validWord)
+        return values;
+    values.validWord = *validWord == 0 || *validWord == 1 ? *validWord : 1;
+    for (int k = 0; k < 3; ++k)
+        if (!in.readInt())
+            return values;
+
+    // A length of 5 passes here but no mode has it, so the text test stops there.
+    std::optional<std::string> mode = in.readText(4, 6);
+    if (!mode || (*mode != "Design" && *mode != "Play"))
+        return values;
+    values.runmode = std::move(mode);
+    std::optional<std::string> name = in.readText(5, 99);
+    if (!name || !name->ends_with(".gly"))
+        return values;
+    values.fname = std::move(name);
+    std::optional<std::string> path = in.readText(8, 200);
+    if (path && fileExists(*path))
+        values.fpath = std::move(path);
+    return values;
+}

@@ -1,0 +1,33 @@
+// gridly.cfg, the few settings carried from one run to the next. Integers are
+// 16-bit little-endian; texts are preceded by their length as an integer.
+//
+//   gboxidx, Valid Word Indicator state (0/1), three zeros,
+//   mode ("Design"/"Play"), file name, full path of the file
+//
+// File name and path are kept as the UTF-8 bytes the program holds them in
+// (Linux paths), with byte lengths; the length limits on reading count bytes.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
+                            std::string_view fpath);
+
+// What was read before reading stopped; a field stays empty once a value
+// before it was refused or the file ended.
+struct ConfigValues {
+    std::optional<int> gboxidx;    // 0..5; any other stored value reads as 5
+    std::optional<int> validWord;  // 0..1; any other stored value reads as 1
+    std::optional<std::string> runmode;  // "Design" or "Play"
+    std::optional<std::string> fname;    // 5..99 bytes ending in ".gly"
+    std::optional<std::string> fpath;    // 8..200 bytes, a file that exists
+};
+
+// Reading stops at a mode length other than 4 or 6, a mode other than
+// "Design" or "Play", a name length outside 5..99, a name not ending in
+// ".gly", a path length outside 8..200, or the end of the bytes. The path is
+// taken only when fileExists says so (and nothing follows it).
+ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(const std::string &)> &fileExists);
