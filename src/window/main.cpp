@@ -1,1 +1,21 @@
-int main() { return 0; }
+#include "window/gridly.h"
+#include "window/qt_desktop.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QStyleFactory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QtDesktop desktop(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    gridly window(desktop, QCoreApplication::applicationDirPath(), arguments);
+    desktop.setParentWindow(&window);
+    if (!window.Form_Load())
+        return 0;
+    window.show();
+    return QApplication::exec();
+}

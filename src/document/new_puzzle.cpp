@@ -1,0 +1,22 @@
+#include "document/new_puzzle.h"
+
+void ClearWordList(Puzzle &p)
+{
+    p.fpath.clear();
+    p.fname.clear();
+    for (int i = 1; i <= MAXWORDS; ++i) {
+        WordEntry &entry = p.Words[i];
+        entry.stat = STAT_NONE;
+        entry.dr.assign(DIR_ACROSS);
+        entry.word.clear();
+        entry.pword.clear();
+        entry.clue.clear();
+        entry.pwok = 0;
+    }
+    p.nwords = 0;
+    p.wtop = 1;
+    p.curw = 0;
+    p.nplaced = 0;
+    p.ncorrect = 0;
+    p.changed = false;
+}

@@ -1,0 +1,42 @@
+#include "panel/row_label.h"
+
+#include "view/twips.h"
+
+#include <QMouseEvent>
+
+RowLabel::RowLabel(QWidget *parent, int index) : QLabel(parent), m_index(index)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setIndent(3);
+    setBackground(Qt::white);
+}
+
+void RowLabel::setBackground(const QColor &color)
+{
+    if (color == m_background)
+        return;
+    m_background = color;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}
+
+void RowLabel::mousePressEvent(QMouseEvent *event)
+{
+    const QPointF pos = event->position() * TPP;
+    emit mousePressed(m_index, event->button(), event->modifiers(), pos.x(), pos.y());
+}
+
+void RowLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF pos = event->position() * TPP;
+    emit mouseMoved(m_index, event->buttons(), event->modifiers(), pos.x(), pos.y());
+}
+
+void RowLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF pos = event->position() * TPP;
+    emit mouseReleased(m_index, event->button(), event->modifiers(), pos.x(), pos.y());
+}

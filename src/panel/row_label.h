@@ -1,0 +1,33 @@
+// One row of the word panel: a label that carries the three-digit tag of the
+// word it shows ("001".."040", "000" for none) and reports the mouse in twips
+// relative to itself, as the panel's drag code measures.
+#pragma once
+
+#include <QLabel>
+
+class RowLabel : public QLabel {
+    Q_OBJECT
+public:
+    RowLabel(QWidget *parent, int index);
+
+    int index() const { return m_index; }
+    QString tag() const { return m_tag; }
+    void setTag(const QString &tag) { m_tag = tag; }
+    void setBackground(const QColor &color);
+    QColor background() const { return m_background; }
+
+signals:
+    void mousePressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+    void mouseMoved(int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, double x, double y);
+    void mouseReleased(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, double x, double y);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    QString m_tag = QStringLiteral("000");
+    QColor m_background;
+};

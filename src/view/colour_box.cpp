@@ -1,0 +1,27 @@
+#include "view/colour_box.h"
+
+#include <QMouseEvent>
+
+ColourBox::ColourBox(QWidget *parent, int index, const QColor &color)
+    : QFrame(parent), m_index(index), m_color(color)
+{
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setCursor(Qt::PointingHandCursor);
+    setChosen(false);
+}
+
+void ColourBox::setChosen(bool chosen)
+{
+    setFrameStyle(chosen ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void ColourBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(m_index);
+}

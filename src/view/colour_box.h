@@ -1,0 +1,25 @@
+// One of the six grid colour boxes: a patch of colour that shows a single-line
+// border while it is the chosen one, and reports a click with its index.
+#pragma once
+
+#include <QFrame>
+
+class ColourBox : public QFrame {
+    Q_OBJECT
+public:
+    ColourBox(QWidget *parent, int index, const QColor &color);
+
+    QColor color() const { return m_color; }
+    void setChosen(bool chosen);
+    bool chosen() const { return frameShape() != QFrame::NoFrame; }
+
+signals:
+    void clicked(int index);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    QColor m_color;
+};

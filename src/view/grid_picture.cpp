@@ -1,0 +1,38 @@
+#include "view/grid_picture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void GridPicture::setImage(const QImage &image)
+{
+    m_image = image;
+    resize(image.size());
+    update();
+}
+
+void GridPicture::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_image, event->rect());
+}
+
+void GridPicture::mousePressEvent(QMouseEvent *event)
+{
+    emit mousePressed(event->button(), event->modifiers(), event->position().toPoint());
+}
+
+void GridPicture::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseMoved(event->buttons(), event->modifiers(), event->position().toPoint());
+}
+
+void GridPicture::mouseReleaseEvent(QMouseEvent *event)
+{
+    emit mouseReleased(event->button(), event->modifiers(), event->position().toPoint());
+}

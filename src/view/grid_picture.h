@@ -1,0 +1,32 @@
+// The grid picture `pb`: shows the persistent image that the grid renderer
+// drew, and reports the mouse in its own pixels. The current-word and cursor
+// boxes are separate overlays on top of it, never part of the image, so the
+// printer and the drag picture read the grid alone.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class GridPicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit GridPicture(QWidget *parent);
+
+    // Takes the new picture and the size that goes with it.
+    void setImage(const QImage &image);
+    const QImage &image() const { return m_image; }
+
+signals:
+    void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
+    void mouseReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_image;
+};

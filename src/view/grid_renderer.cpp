@@ -1,0 +1,83 @@
+#include "view/grid_renderer.h"
+
+#include "document/text_codec.h"
+#include "view/cell_geometry.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+QColor toColor(Rgb rgb)
+{
+    return QColor(rgb.r, rgb.g, rgb.b);
+}
+
+QFont gridFont(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+void drawWordCells(QPainter &painter, const Puzzle &p, const WordEntry &entry, const QColor &cellColor)
+{
+    const bool showLetters = p.playing() || p.gridwrd;
+    const std::string text = p.playing() ? entry.pword.str() : entry.word.str();
+    for (int k = 1; k <= entry.lw; ++k) {
+        const int left = (entry.cellCol(k) - 1) * CELLPX;
+        const int top = (entry.cellRow(k) - 1) * CELLPX;
+        painter.fillRect(left, top, CELLPX + 1, CELLPX + 1, cellColor);
+        const char letter = text[std::size_t(k - 1)];
+        if (letter != ' ' && showLetters)
+            DrawTextAt(painter, left + txtoff, top + txtoff, QString::fromStdString(Cp1252ToUtf8({&letter, 1})));
+    }
+}
+
+} // namespace
+
+void DrawTextAt(QPainter &painter, int left, int top, const QString &text)
+{
+    painter.drawText(left, top + painter.fontMetrics().ascent(), text);
+}
+
+QImage RenderGrid(const Puzzle &p, bool validWord)
+{
+    const int width = p.gcols * CELLPX + 1;
+    const int height = p.grows * CELLPX + 1;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(p.dragging ? QColor(128, 128, 128) : toColor(p.gridclr));
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setPen(Qt::black);
+    painter.setFont(gridFont(11, true));
+
+    // Correct words are drawn last, so their colour wins where words cross.
+    for (int pass = 0; pass <= 1; ++pass) {
+        const QColor cellColor = pass == 1 && p.playing() && validWord ? QColor(255, 255, 0) : QColor(Qt::white);
+        for (int i = 1; i <= p.nwords; ++i) {
+            const WordEntry &entry = p.Words[i];
+            if (entry.placed() && entry.pwok == pass)
+                drawWordCells(painter, p, entry, cellColor);
+        }
+    }
+
+    painter.setFont(gridFont(9, false));
+    for (int i = 1; i <= p.nwords; ++i) {
+        const WordEntry &entry = p.Words[i];
+        if (entry.placed() && entry.nbr != 0)
+            DrawTextAt(painter, (entry.gc - 1) * CELLPX + 2, (entry.gr - 1) * CELLPX, QString::number(entry.nbr));
+    }
+
+    painter.drawLine(0, 0, width - 1, 0);
+    painter.drawLine(0, 0, 0, height - 1);
+    for (int x = CELLPX; x <= p.gcols * CELLPX; x += CELLPX)
+        painter.drawLine(x, 0, x, height - 1);
+    for (int y = CELLPX; y <= p.grows * CELLPX; y += CELLPX)
+        painter.drawLine(0, y, width - 1, y);
+    return image;
+}

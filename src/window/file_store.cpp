@@ -1,0 +1,33 @@
+#include "window/file_store.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+FileRead ReadWholeFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    FileRead result{file.readAll(), {}};
+    if (file.error() != QFileDevice::NoError)
+        result.error = file.errorString();
+    return result;
+}
+
+QString WriteWholeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    // Qt 6.4's commit() can report success although its final flush failed
+    // (a full disk), which would replace the file with a cut one: flush and
+    // check first, and keep the old file on any failure.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}

@@ -1,0 +1,136 @@
+#include "window/gridly.h"
+
+#include "panel/row_label.h"
+#include "view/colour_box.h"
+#include "view/grid_picture.h"
+#include "view/shape_box.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QToolButton>
+
+gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments, RandomSource random)
+    : m_desktop(desktop),
+      m_programFolder(programFolder),
+      m_arguments(arguments),
+      m_random(random ? std::move(random) : m_programRandom.source())
+{
+    setWindowTitle(QStringLiteral("Gridly"));
+    createControls();
+    connectControls();
+}
+
+gridly::~gridly()
+{
+    qApp->removeEventFilter(this);
+}
+
+const QImage &gridly::gridImage() const
+{
+    return pb->image();
+}
+
+void gridly::connectControls()
+{
+    // Design commands; a release over a button comes before its click and
+    // puts the keyboard focus where the next typing belongs.
+    const auto click = [this](QToolButton *button, void (gridly::*handler)()) {
+        connect(button, &QToolButton::clicked, this, handler);
+    };
+    const auto releaseFocusToWordBox = [this](QToolButton *button) {
+        connect(button, &QToolButton::released, this, &gridly::FocusWordBox);
+    };
+    click(cb_new, &gridly::cb_new_Click);
+    click(cb_open, &gridly::cb_open_Click);
+    click(cb_save, &gridly::cb_save_Click);
+    click(cb_help, &gridly::cb_help_Click);
+    click(cb_exit, &gridly::cb_exit_Click);
+    click(cb_exit2, &gridly::cb_exit2_Click);
+    click(cb_addword, &gridly::cb_addword_Click);
+    click(cb_updtword, &gridly::cb_updtword_Click);
+    click(cb_delword, &gridly::cb_delword_Click);
+    click(cb_clear, &gridly::cb_clear_Click);
+    click(ck_gridwrd, &gridly::ck_gridwrd_Click);
+    click(cb_procAutosz, &gridly::cb_procAutosz_Click);
+    click(cb_procfixsize, &gridly::cb_procfixsize_Click);
+    click(cb_putword, &gridly::cb_putword_Click);
+    click(cb_resize, &gridly::cb_resize_Click);
+    click(cb_cleargrid, &gridly::cb_cleargrid_Click);
+    click(cb_play, &gridly::cb_play_Click);
+    click(cb_dsng, &gridly::cb_dsng_Click);
+    click(cb_autoword, &gridly::cb_autoword_Click);
+    click(cb_playresetword, &gridly::cb_playresetword_Click);
+    click(cb_playreset, &gridly::cb_playreset_Click);
+    click(cb_print, &gridly::cb_print_Click);
+    for (QToolButton *button : {cb_new, cb_open, cb_save, cb_exit, cb_help, cb_procAutosz, cb_procfixsize,
+                                cb_putword, cb_resize, cb_cleargrid, ck_gridwrd, cb_print, mv_words[0],
+                                mv_words[1], mv_words[2], mv_words[3]})
+        releaseFocusToWordBox(button);
+    connect(cb_play, &QToolButton::released, this, &gridly::FocusWordBox);
+    for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
+        connect(button, &QToolButton::released, pb, [this] { pb->setFocus(); });
+    for (int i = 0; i < 4; ++i)
+        connect(mv_words[std::size_t(i)], &QToolButton::clicked, this, [this, i] { mv_words_Click(i); });
+    for (ColourBox *box : cl_gbox)
+        connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
+    // Set from code too (start-up), so the change itself is the event.
+    connect(ck_valid_word, &QToolButton::toggled, this, &gridly::ck_valid_word_Click);
+
+    connect(scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
+    connect(scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
+    connect(w_scroll, &QScrollBar::valueChanged, this, &gridly::w_scroll_Change);
+
+    for (RowLabel *row : w_inp) {
+        connect(row, &RowLabel::mousePressed, this, &gridly::w_inp_MouseDown);
+        connect(row, &RowLabel::mouseMoved, this, &gridly::w_inp_MouseMove);
+        connect(row, &RowLabel::mouseReleased, this, &gridly::w_inp_MouseUp);
+    }
+    connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
+    connect(pb, &GridPicture::mouseMoved, this, &gridly::pb_MouseMove);
+    connect(pb, &GridPicture::mouseReleased, this, &gridly::pb_MouseUp);
+
+    connect(clue_lst_A, &QListWidget::itemSelectionChanged, this, &gridly::clue_lst_A_Click);
+    connect(clue_lst_D, &QListWidget::itemSelectionChanged, this, &gridly::clue_lst_D_Click);
+
+    connect(inp_word, &QLineEdit::textEdited, this, &gridly::inp_word_Edited);
+    connect(inp_clue, &QLineEdit::textEdited, this, &gridly::inp_clue_Edited);
+    inp_word->installEventFilter(this);
+    inp_clue->installEventFilter(this);
+    // The window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+}
+
+bool gridly::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool mine = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
+    if (event->type() == QEvent::KeyPress && mine) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (Form_KeyDown(key))
+            return true;
+        if (watched == cb_addword && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            cb_addword->click();
+            return true;
+        }
+        if (watched == inp_word)
+            return inp_word_KeyPress(key);
+        if (watched == inp_clue)
+            return inp_clue_KeyPress(key);
+    } else if (event->type() == QEvent::FocusIn && watched == inp_word) {
+        inp_word_GotFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void gridly::closeEvent(QCloseEvent *event)
+{
+    if (m_ended || Form_QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,315 @@
+// Start-up, New, Open, Save, Help, Exit and the command states.
+#include "window/gridly.h"
+
+#include "document/command_line.h"
+#include "document/command_state.h"
+#include "document/config_file.h"
+#include "document/new_puzzle.h"
+#include "document/puzzle_file.h"
+#include "document/word_rules.h"
+#include "grid/grid_ops.h"
+#include "play/play_grid.h"
+#include "view/shape_box.h"
+#include "window/file_store.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+const QString OPEN_FILTER = QStringLiteral("Gridly- Files(*.gly)|*.gly");
+const QString SAVE_FILTER = QStringLiteral("Gridly - Files(*.gly)|*.gly");
+
+bool FileExists(const std::string &path)
+{
+    return QFileInfo(QString::fromStdString(path)).isFile();
+}
+
+QString FromUtf8(const std::string &text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+bool gridly::Form_Load()
+{
+    if (m_desktop.anotherInstanceRunning())
+        return false;
+
+    cr_cw->setGeometry(0, 0, 22, 22);
+    m_puzzle = Puzzle{};
+    m_puzzle.cfgpath = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    inp_word->setMaxLength(WORDLEN);
+    inp_clue->setMaxLength(CLUELEN);
+    PanelGeometry();
+
+    cb_playreset->setIcon(cb_play->icon());
+    cr_inp->resize(20, 20);
+    SetDirectionControl(true);
+    for (QScrollBar *bar : {scr_gcols, scr_grows}) {
+        bar->setRange(GRIDMIN, GRIDMAX);
+        bar->setValue(GRIDMAX);
+    }
+    cb_new_Click();
+    w_scroll->setMaximum(1);
+    w_scroll->setValue(1);
+    setWindowTitle(QStringLiteral("Gridly"));
+    SetCmdButtons();
+
+    const CommandLineFile start =
+        CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(), FileExists);
+    m_puzzle.fpath = start.fpath;
+    m_puzzle.fname = start.fname;
+    m_dialogFolder = m_programFolder;
+
+    QString savedMode = QStringLiteral("Design");
+    if (m_puzzle.fpath.size() < 8)
+        ReadConfiguration(savedMode);
+    if (m_puzzle.fpath.size() < 8) {
+        m_puzzle.fpath.clear();
+        m_puzzle.fname.clear();
+    } else {
+        m_puzzle.opensrc = "Cfg";
+        cb_open_Click();
+    }
+    cl_gbox_Click(m_puzzle.gboxidx);
+    m_puzzle.opensrc = "Pgm";
+    if (savedMode == QLatin1String("Play"))
+        cb_play_Click();
+    m_puzzle.changed = false;
+    return true;
+}
+
+void gridly::ReadConfiguration(QString &savedMode)
+{
+    const FileRead file = ReadWholeFile(FromUtf8(m_puzzle.cfgpath));
+    if (!file.error.isEmpty())
+        return;
+    const ConfigValues values = ReadConfigFile(file.bytes.toStdString(), FileExists);
+    if (values.gboxidx)
+        m_puzzle.gboxidx = int16_t(*values.gboxidx);
+    if (values.validWord) {
+        m_puzzle.redrawok = false;
+        ck_valid_word->setChecked(*values.validWord == 1);
+        m_puzzle.redrawok = true;
+    }
+    if (values.runmode)
+        savedMode = FromUtf8(*values.runmode);
+    if (values.fname)
+        m_puzzle.fname = *values.fname;
+    if (values.fpath)
+        m_puzzle.fpath = *values.fpath;
+}
+
+void gridly::WriteConfiguration()
+{
+    const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
+                                              m_puzzle.runmode, m_puzzle.fname, m_puzzle.fpath);
+    WriteWholeFile(FromUtf8(m_puzzle.cfgpath), QByteArray::fromStdString(bytes));  // failures are silent
+}
+
+void gridly::cb_new_Click()
+{
+    if (m_puzzle.nwords > 0
+        && m_desktop.message(QStringLiteral("Start a New Crossword"), QStringLiteral("New"), Desktop::Buttons::YesNo,
+                             Desktop::Icon::Question)
+               != Desktop::Answer::Yes)
+        return;
+    ClearWordList(m_puzzle);
+    w_scroll->setMaximum(1);
+    w_scroll->setValue(1);
+    m_puzzle.changed = false;
+    ResetWords();
+}
+
+QString gridly::AskFileName(bool save)
+{
+    Desktop::FileRequest request;
+    request.filter = save ? SAVE_FILTER : OPEN_FILTER;
+    request.defaultSuffix = QStringLiteral("gly");
+    request.initialName = save ? FromUtf8(m_puzzle.fpath) : QString();
+    request.initialFolder = m_dialogFolder;
+    request.promptOverwrite = save;
+    request.mustExist = !save;
+    for (;;) {
+        const QString path = save ? m_desktop.saveFileName(request) : m_desktop.openFileName(request);
+        if (path.isEmpty() || QFileInfo(path).suffix() == QLatin1String("gly"))
+            return path;
+        m_desktop.message(QStringLiteral("File Extension Must Be .gly"),
+                          save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR"),
+                          Desktop::Buttons::Ok, Desktop::Icon::None);
+    }
+}
+
+void gridly::cb_save_Click()
+{
+    if (m_puzzle.nwords < 1) {
+        m_desktop.message(QStringLiteral("There is Nothing to Save"), QStringLiteral("Save"), Desktop::Buttons::Ok,
+                          Desktop::Icon::Information);
+        return;
+    }
+    const QString path = AskFileName(true);
+    if (path.isEmpty())
+        return;
+    m_desktop.setWaitCursor(true);
+    m_puzzle.fname = QFileInfo(path).fileName().toStdString();
+    m_puzzle.fpath = path.toStdString();
+    PgridToPwords(m_puzzle);
+    PGridStat();
+    const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
+    if (error.isEmpty()) {
+        m_puzzle.changed = false;
+        SetCaption();
+    } else {
+        m_desktop.setWaitCursor(false);
+        m_desktop.message(error + QLatin1Char('\r') + QStringLiteral("File: ") + path, QStringLiteral("Save Error"),
+                          Desktop::Buttons::Ok, Desktop::Icon::Critical);
+    }
+    m_desktop.setWaitCursor(false);
+}
+
+void gridly::cb_open_Click()
+{
+    const bool interactive = m_puzzle.opensrc != "Cfg";
+    if (interactive) {
+        if (m_puzzle.changed) {
+            const Desktop::Answer answer =
+                m_desktop.message(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open"),
+                                  Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
+            if (answer == Desktop::Answer::Cancel)
+                return;
+            if (answer == Desktop::Answer::Yes) {
+                cb_save_Click();
+                if (m_puzzle.changed)
+                    return;
+            }
+        }
+        const QString path = AskFileName(false);
+        if (path.isEmpty())
+            return;
+        m_puzzle.changed = false;
+        m_puzzle.nwords = 0;
+        cb_new_Click();
+        m_puzzle.fpath = path.toStdString();
+        m_puzzle.fname = QFileInfo(path).fileName().toStdString();
+    }
+
+    const QString path = FromUtf8(m_puzzle.fpath);
+    const FileRead file = ReadWholeFile(path);
+    const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
+    if (read.status == PuzzleFileStatus::NotGridly) {
+        m_desktop.message(QStringLiteral("Invalid Gridly File"), QStringLiteral("Open - Version ERROR"),
+                          Desktop::Buttons::Ok, Desktop::Icon::Critical);
+        return;
+    }
+    if (read.status == PuzzleFileStatus::Failed) {
+        if (interactive) {
+            const QString reason = file.error.isEmpty() ? FromUtf8(read.failure) : file.error;
+            m_desktop.message(reason + QLatin1Char('\r') + QStringLiteral("File: ") + path,
+                              QStringLiteral("Open Error"), Desktop::Buttons::Ok, Desktop::Icon::Critical);
+        }
+        m_puzzle.changed = false;
+        m_puzzle.nwords = 0;
+        cb_new_Click();
+        return;
+    }
+
+    m_desktop.setWaitCursor(true);
+    SetCaption();
+    m_puzzle.redrawok = false;
+    ApplyPuzzleFile(m_puzzle, read.contents);
+    if (m_puzzle.complete()) {
+        PwordsToPgrid(m_puzzle);
+        PGridStat();
+    }
+    SetSizeScrollBars();
+    m_puzzle.redrawok = true;
+    cl_gbox_Click(read.contents.gboxidx);
+    SetScrollRange();
+    w_scroll->setValue(1);
+    DispWInp();
+    SetCmdButtons();
+    m_puzzle.changed = false;
+    m_dialogFolder = QFileInfo(path).absolutePath();
+    m_desktop.setWaitCursor(false);
+}
+
+void gridly::cb_help_Click()
+{
+    const QString helpFile = QDir(m_programFolder).filePath(QStringLiteral("gridly.hlp"));
+    if (!QFileInfo(helpFile).isFile()) {
+        m_desktop.message(QStringLiteral("Help File Not Found") + QLatin1Char('\r') + QStringLiteral("File: ")
+                              + QDir::toNativeSeparators(helpFile),
+                          QStringLiteral("Help"), Desktop::Buttons::Ok, Desktop::Icon::Critical);
+        return;
+    }
+    m_desktop.showHelp(helpFile);
+}
+
+void gridly::cb_exit_Click()
+{
+    if (m_puzzle.nwords == 0)
+        m_puzzle.changed = false;
+    if (m_puzzle.changed) {
+        const Desktop::Answer answer = m_desktop.message(QStringLiteral("Save Changes Before Exit"),
+                                                         QStringLiteral("Save"), Desktop::Buttons::YesNoCancel,
+                                                         Desktop::Icon::Question);
+        if (answer == Desktop::Answer::Cancel)
+            return;
+        if (answer == Desktop::Answer::Yes) {
+            cb_save_Click();
+            if (m_puzzle.changed)
+                return;
+        }
+    }
+    WriteConfiguration();
+    m_puzzle.changed = false;
+    m_ended = true;
+    m_desktop.endProgram();
+    close();
+}
+
+void gridly::cb_exit2_Click()
+{
+    cb_exit_Click();
+}
+
+bool gridly::Form_QueryUnload()
+{
+    cb_exit_Click();
+    return !m_puzzle.changed;
+}
+
+void gridly::SetCmdButtons()
+{
+    const CommandStates states = CommandStatesOf(m_puzzle);
+    cb_new->setEnabled(states.cb_new);
+    cb_save->setEnabled(states.cb_save);
+    cb_print->setEnabled(states.cb_print);
+    cb_play->setEnabled(states.cb_play);
+    cb_procAutosz->setEnabled(states.cb_procAutosz);
+    cb_procfixsize->setEnabled(states.cb_procfixsize);
+    cb_cleargrid->setEnabled(states.cb_cleargrid);
+    ck_gridwrd->setEnabled(states.ck_gridwrd);
+    cb_putword->setEnabled(states.cb_putword);
+    cb_addword->setEnabled(states.cb_addword);
+    cb_updtword->setEnabled(states.cb_updtword);
+    cb_delword->setEnabled(states.cb_delword);
+    lb_wcnt->setText(QString::number(m_puzzle.nwords));
+}
+
+void gridly::SetCaption()
+{
+    setWindowTitle(QStringLiteral("Gridly v1.00     > ") + FromUtf8(m_puzzle.fname));
+}
+
+void gridly::FocusWordBox()
+{
+    if (inp_word->isVisible())
+        inp_word->setFocus();
+}

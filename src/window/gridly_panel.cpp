@@ -1,0 +1,148 @@
+// The word panel: its sixteen rows, the current-row marker, the scroll bar,
+// the entry boxes that show the current word, and selecting a word.
+#include "window/gridly.h"
+
+#include "document/text_codec.h"
+#include "document/word_rules.h"
+#include "panel/panel_layout.h"
+#include "panel/row_label.h"
+#include "view/cell_geometry.h"
+#include "view/shape_box.h"
+#include "view/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+const QColor PLACED_ROW(192, 255, 192);
+const QColor EMPTY_ROW(192, 192, 192);
+
+QString Text(const std::string &cp1252)
+{
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+} // namespace
+
+void gridly::DispWInp()
+{
+    Puzzle &p = m_puzzle;
+    lb_wind->hide();
+    inp_word->setReadOnly(false);
+    if (p.curw != 0) {
+        if (p.Words[p.curw].placed())
+            inp_word->setReadOnly(true);
+    } else {
+        cr_cw->hide();
+        fr_inp->setTitle({});
+        inp_word->clear();
+        inp_clue->clear();
+    }
+
+    for (int r = 0; r < PANEL_ROWS; ++r) {
+        RowLabel *row = w_inp[std::size_t(r)];
+        const int w = p.wtop + r;
+        if (w > p.nwords) {
+            row->setText({});
+            row->setBackground(EMPTY_ROW);
+            row->setTag(QStringLiteral("000"));
+            continue;
+        }
+        const WordEntry &entry = p.Words[w];
+        row->setText(Text(entry.word.trimmed()));
+        row->setTag(QStringLiteral("%1").arg(w, 3, 10, QLatin1Char('0')));
+        row->setBackground(entry.placed() ? PLACED_ROW : Qt::white);
+        if (w != p.curw)
+            continue;
+        lb_wind->move(lb_wind->x(), TwipsToPixels(ROW_TOPS[std::size_t(r)] - 1));
+        lb_wind->show();
+        inp_word->setText(Text(entry.word.trimmed()));
+        inp_clue->setText(Text(entry.clue.trimmed()));
+        const QString direction = entry.across() ? QStringLiteral("Across ") : QStringLiteral("Down ");
+        if (entry.placed()) {
+            cr_cw->show();
+            fr_inp->setTitle(QStringLiteral(" %1-  %2").arg(entry.nbr).arg(direction));
+        } else {
+            cr_cw->hide();
+            fr_inp->setTitle({});
+        }
+    }
+
+    if (inp_word->isReadOnly()) {
+        if (inp_clue->isVisible())
+            inp_clue->setFocus();
+    } else if (inp_word->isVisible()) {
+        inp_word->setFocus();
+    }
+}
+
+void gridly::w_scroll_Change()
+{
+    m_puzzle.wtop = int16_t(w_scroll->value());
+    DispWInp();
+}
+
+void gridly::SetScrollRange()
+{
+    w_scroll->setMaximum(ScrollMaximum(m_puzzle.nwords));
+}
+
+void gridly::BringIntoView(int w)
+{
+    w_scroll->setValue(::BringIntoView(w, m_puzzle.wtop));
+}
+
+void gridly::SetDirectionControl(bool across)
+{
+    // The control shows the direction a word would be turned to.
+    drg_change->setPixmap(across ? drgd_ico : drga_ico);
+    drg_change->setToolTip(across ? QStringLiteral("Down") : QStringLiteral("Across"));
+    drg_change->setProperty("tag", QStringLiteral("out"));
+}
+
+// The red box on the current word's recorded cells.
+void gridly::PlaceCurrentWordBox()
+{
+    const WordEntry &entry = m_puzzle.Words[m_puzzle.curw];
+    const int length = entry.lw * CELLPX;
+    cr_cw->setGeometry((entry.gc - 1) * CELLPX, (entry.gr - 1) * CELLPX, entry.across() ? length : 22,
+                       entry.across() ? 22 : length);
+}
+
+void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, double, double)
+{
+    Puzzle &p = m_puzzle;
+    p.dragging = false;
+    m_drag.end();
+    fr_inp->setTitle({});
+    const QString tag = w_inp[std::size_t(index)]->tag();
+    if (tag == QLatin1String("000")) {
+        p.curw = 0;
+        SetCmdButtons();
+        return;
+    }
+    p.curw = int16_t(tag.toInt());
+    WordEntry &entry = p.Words[p.curw];
+    if (!entry.placed()) {
+        if (entry.lw > p.gcols && entry.lw > p.grows) {
+            p.curw = 0;
+            m_desktop.message(QStringLiteral("This Word is Longer than the Current Grid Size\rIncrease the Grid Size "
+                                             "to Fit ' %1' Characters.")
+                                  .arg(entry.lw),
+                              QStringLiteral("Word Move"), Desktop::Buttons::Ok, Desktop::Icon::Information);
+            SetCmdButtons();
+            return;
+        }
+        if (entry.lw > p.gcols)
+            entry.dr.assign(DIR_DOWN);
+        else if (entry.lw > p.grows)
+            entry.dr.assign(DIR_ACROSS);
+    }
+    PlaceCurrentWordBox();
+    SetDirectionControl(entry.across());
+    DispWInp();
+    SetCmdButtons();
+}

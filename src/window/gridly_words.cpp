@@ -1,0 +1,163 @@
+// Editing the word list: the word and clue boxes, Add, Update, Delete, Clear.
+#include "window/gridly.h"
+
+#include "document/text_codec.h"
+#include "document/word_rules.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+QString TrimBlanks(const QString &text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// The box's text trimmed of blanks, written back, as Windows-1252 bytes.
+std::string TakeTrimmed(QLineEdit *box)
+{
+    box->setText(TrimBlanks(box->text()));
+    return EntryTextToCp1252(box->text().toStdString());
+}
+
+bool IsEnter(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// A key that types a character, as opposed to editing and shortcut keys.
+bool TypesCharacter(const QKeyEvent *event)
+{
+    return !event->text().isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
+} // namespace
+
+bool gridly::inp_word_KeyPress(QKeyEvent *event)
+{
+    if (IsEnter(event)) {
+        inp_clue->setFocus();
+        return true;
+    }
+    if (!TypesCharacter(event))
+        return false;
+    const char16_t typed = event->text().at(0).unicode();
+    const int kept = FilterWordKey(typed);
+    if (kept == 0)
+        return true;
+    if (kept != typed) {  // lower case: type its capital instead
+        if (!inp_word->isReadOnly())
+            inp_word->insert(QString(QChar(kept)));
+        return true;
+    }
+    return false;
+}
+
+bool gridly::inp_clue_KeyPress(QKeyEvent *event)
+{
+    if (!IsEnter(event))
+        return false;
+    cb_addword->setFocus();
+    return true;
+}
+
+void gridly::inp_word_GotFocus()
+{
+    if (inp_word->isReadOnly() && inp_clue->isVisible())
+        inp_clue->setFocus();
+}
+
+// Pasted or dropped text is held to what typing could give.
+void gridly::inp_word_Edited(const QString &text)
+{
+    const QString kept = QString::fromStdString(SanitizeWordText(text.toStdString()));
+    if (kept == text)
+        return;
+    const int cursor = inp_word->cursorPosition() - int(text.size() - kept.size());
+    inp_word->setText(kept);
+    inp_word->setCursorPosition(std::max(0, cursor));
+}
+
+void gridly::inp_clue_Edited(const QString &text)
+{
+    const QString kept = QString::fromStdString(SanitizeClueText(text.toStdString()));
+    if (kept == text)
+        return;
+    const int cursor = inp_clue->cursorPosition() - int(text.size() - kept.size());
+    inp_clue->setText(kept);
+    inp_clue->setCursorPosition(std::max(0, cursor));
+}
+
+void gridly::cb_addword_Click()
+{
+    if (m_puzzle.nwords >= MAXWORDS)
+        return;
+    const std::string word = TakeTrimmed(inp_word);
+    const std::string clue = TakeTrimmed(inp_clue);
+    if (const auto rejection = AddWord(m_puzzle, word, clue)) {
+        ShowRejection(*rejection);
+        return;
+    }
+    SetScrollRange();
+    BringIntoView(m_puzzle.nwords);
+    cb_clear_Click();
+    SetCmdButtons();
+}
+
+void gridly::cb_updtword_Click()
+{
+    if (m_puzzle.curw == 0)
+        return;
+    const std::string word = TakeTrimmed(inp_word);
+    const std::string clue = TakeTrimmed(inp_clue);
+    if (const auto rejection = UpdateWord(m_puzzle, word, clue)) {
+        ShowRejection(*rejection);
+        return;
+    }
+    cb_clear_Click();
+}
+
+void gridly::cb_delword_Click()
+{
+    if (m_puzzle.curw == 0)
+        return;
+    const Desktop::Answer answer =
+        m_desktop.message(QString::fromStdString(Cp1252ToUtf8(DeleteQuestion(m_puzzle))),
+                          QString::fromLatin1(DELETE_TITLE.data(), DELETE_TITLE.size()), Desktop::Buttons::YesNo,
+                          Desktop::Icon::Question);
+    if (answer != Desktop::Answer::Yes) {
+        if (m_puzzle.Words[m_puzzle.curw].placed())
+            inp_word->setFocus();
+        return;
+    }
+    DeleteWord(m_puzzle);
+    DisplayGrid();
+    SetScrollRange();
+    DispWInp();
+    SetCmdButtons();
+    inp_word->setFocus();
+}
+
+void gridly::cb_clear_Click()
+{
+    m_puzzle.curw = 0;
+    DispWInp();
+    SetCmdButtons();
+    inp_word->setFocus();
+}
+
+void gridly::ShowRejection(const Rejection &rejection)
+{
+    if (rejection.restoreWord)
+        inp_word->setText(QString::fromStdString(Cp1252ToUtf8(*rejection.restoreWord)));
+    m_desktop.message(QString::fromStdString(Cp1252ToUtf8(rejection.text)), QString::fromStdString(rejection.title),
+                      Desktop::Buttons::Ok, Desktop::Icon::Information);
+    (rejection.focus == EntryBox::Clue ? inp_clue : inp_word)->setFocus();
+}

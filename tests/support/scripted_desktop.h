@@ -1,0 +1,55 @@
+// A desktop for tests: every dialog answer comes from a queue the test fills,
+// and every message shown is recorded with its title, buttons and icon. A
+// dialog with nothing queued fails the test instead of blocking on a window.
+#pragma once
+
+#include "window/desktop.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct ShownMessage {
+    QString text;
+    QString title;
+    Desktop::Buttons buttons;
+    Desktop::Icon icon;
+};
+
+class ScriptedDesktop : public Desktop {
+public:
+    // Queue the answer to the next message box.
+    void answer(Answer next) { m_answers.append(next); }
+    // Queue the path the next file dialog returns ("" = Cancel).
+    void chooseFile(const QString &path) { m_files.append(path); }
+
+    Answer message(const QString &text, const QString &title, Buttons buttons, Icon icon) override;
+    QString openFileName(const FileRequest &request) override;
+    QString saveFileName(const FileRequest &request) override;
+    void showHelp(const QString &helpFile) override { helpShown.append(helpFile); }
+    std::unique_ptr<PagePrinter> defaultPrinter() override;
+    bool anotherInstanceRunning() override { return otherInstance; }
+    void setWaitCursor(bool wait) override { waiting = wait; }
+    void endProgram() override { ended = true; }
+
+    // What the program did.
+    QList<ShownMessage> messages;
+    QList<FileRequest> fileRequests;
+    QStringList helpShown;
+    bool ended = false;
+    bool waiting = false;
+
+    // What the desktop reports.
+    bool otherInstance = false;
+    std::unique_ptr<PagePrinter> (*printerFactory)() = nullptr;
+
+    // Unanswered questions or unchosen files left at the end of a test.
+    int pendingAnswers() const { return int(m_answers.size()); }
+    int pendingFiles() const { return int(m_files.size()); }
+
+private:
+    QString nextFile(const FileRequest &request);
+
+    QList<Answer> m_answers;
+    QStringList m_files;
+};
