@@ -87,7 +87,6 @@ void QtDesktop::showHelp(const QString &helpFile)
         m_help->resize(680, 560);
     }
     m_help->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
-    m_help->scrollToAnchor(QStringLiteral("contents"));
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
