@@ -68,6 +68,7 @@ private:
     void WriteConfiguration();
     void ReadConfiguration(QString &savedMode);
     QString AskFileName(bool save);
+    bool OfferToSave(const QString &question, const QString &title);
     void ShowOpenError(const QString &text);
 
     // Word list editing (gridly_words.cpp)

@@ -177,18 +177,8 @@ void gridly::cb_open_Click()
 {
     const bool interactive = m_puzzle.opensrc != "Cfg";
     if (interactive) {
-        if (m_puzzle.changed) {
-            const Desktop::Answer answer =
-                m_desktop.message(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open"),
-                                  Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
-            if (answer == Desktop::Answer::Cancel)
-                return;
-            if (answer == Desktop::Answer::Yes) {
-                cb_save_Click();
-                if (m_puzzle.changed)
-                    return;
-            }
-        }
+        if (!OfferToSave(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open")))
+            return;
         const QString path = AskFileName(false);
         if (path.isEmpty())
             return;
@@ -239,6 +229,21 @@ void gridly::cb_open_Click()
     m_desktop.setWaitCursor(false);
 }
 
+// Asks whether to save a changed puzzle first. False when the command must
+// stop: the user cancelled, or the save did not happen.
+bool gridly::OfferToSave(const QString &question, const QString &title)
+{
+    if (!m_puzzle.changed)
+        return true;
+    const Desktop::Answer answer =
+        m_desktop.message(question, title, Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
+    if (answer == Desktop::Answer::Cancel)
+        return false;
+    if (answer == Desktop::Answer::Yes)
+        cb_save_Click();
+    return !m_puzzle.changed || answer == Desktop::Answer::No;
+}
+
 void gridly::cb_help_Click()
 {
     const QString helpFile = QDir(m_programFolder).filePath(QStringLiteral("gridly.hlp"));
@@ -255,18 +260,8 @@ void gridly::cb_exit_Click()
 {
     if (m_puzzle.nwords == 0)
         m_puzzle.changed = false;
-    if (m_puzzle.changed) {
-        const Desktop::Answer answer = m_desktop.message(QStringLiteral("Save Changes Before Exit"),
-                                                         QStringLiteral("Save"), Desktop::Buttons::YesNoCancel,
-                                                         Desktop::Icon::Question);
-        if (answer == Desktop::Answer::Cancel)
-            return;
-        if (answer == Desktop::Answer::Yes) {
-            cb_save_Click();
-            if (m_puzzle.changed)
-                return;
-        }
-    }
+    if (!OfferToSave(QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save")))
+        return;
     WriteConfiguration();
     m_puzzle.changed = false;
     m_ended = true;

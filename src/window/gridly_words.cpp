@@ -38,6 +38,16 @@ bool TypesCharacter(const QKeyEvent *event)
     return !event->text().isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
+// Replaces an edited text by what the box may hold, keeping the cursor in place.
+void KeepText(QLineEdit *box, const QString &text, const QString &kept)
+{
+    if (kept == text)
+        return;
+    const int cursor = box->cursorPosition() - int(text.size() - kept.size());
+    box->setText(kept);
+    box->setCursorPosition(std::max(0, cursor));
+}
+
 } // namespace
 
 bool gridly::inp_word_KeyPress(QKeyEvent *event)
@@ -77,22 +87,12 @@ void gridly::inp_word_GotFocus()
 // Pasted or dropped text is held to what typing could give.
 void gridly::inp_word_Edited(const QString &text)
 {
-    const QString kept = QString::fromStdString(SanitizeWordText(text.toStdString()));
-    if (kept == text)
-        return;
-    const int cursor = inp_word->cursorPosition() - int(text.size() - kept.size());
-    inp_word->setText(kept);
-    inp_word->setCursorPosition(std::max(0, cursor));
+    KeepText(inp_word, text, QString::fromStdString(SanitizeWordText(text.toStdString())));
 }
 
 void gridly::inp_clue_Edited(const QString &text)
 {
-    const QString kept = QString::fromStdString(SanitizeClueText(text.toStdString()));
-    if (kept == text)
-        return;
-    const int cursor = inp_clue->cursorPosition() - int(text.size() - kept.size());
-    inp_clue->setText(kept);
-    inp_clue->setCursorPosition(std::max(0, cursor));
+    KeepText(inp_clue, text, QString::fromStdString(SanitizeClueText(text.toStdString())));
 }
 
 void gridly::cb_addword_Click()

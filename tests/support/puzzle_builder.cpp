@@ -17,14 +17,14 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
     Puzzle p;
     p.gcols = p.gcolsmin = int16_t(gcols);
     p.grows = p.growsmin = int16_t(grows);
-    for (const WordSpec &spec : words) {
-        AppendWord(p, spec.word, spec.clue);
+    for (const WordSpec &item : words) {
+        AppendWord(p, item.word, item.clue);
         WordEntry &entry = p.Words[p.nwords];
-        if (spec.col >= 1) {
+        if (item.col >= 1) {
             entry.stat = STAT_PLACED;
-            entry.gc = int16_t(spec.col);
-            entry.gr = int16_t(spec.row);
-            entry.dr.assign(spec.dr);
+            entry.gc = int16_t(item.col);
+            entry.gr = int16_t(item.row);
+            entry.dr.assign(item.dr);
         }
     }
     LoadGrid(p);
