@@ -1,9 +1,9 @@
 // The page printer on a QPrinter: a painter whose unit is the twip, fonts
 // sized in twips (20 to the point), and the text position kept by a PrintHead.
 // The document begins with the first thing drawn. When the printer cannot
-// begin it (no printer, an unwritable output file) or refuses a new page,
-// the drawing is skipped and the position still moves, as every other
-// operation goes on.
+// begin it (printer gone, an unwritable output file) every drawing is skipped
+// while the position still moves; a refused new page is skipped and the text
+// goes on on the current page.
 #pragma once
 
 #include "print/page_printer.h"
