@@ -1,11 +1,13 @@
 #include "window/qt_desktop.h"
 
-#include "print/page_printer.h"
+#include "print/qt_page_printer.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -94,7 +96,12 @@ void QtDesktop::showHelp(const QString &helpFile)
 
 std::unique_ptr<PagePrinter> QtDesktop::defaultPrinter()
 {
-    return nullptr;
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("Gridly"));
+    return std::make_unique<QtPagePrinter>(std::move(printer));
 }
 
 bool QtDesktop::anotherInstanceRunning()

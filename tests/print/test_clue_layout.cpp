@@ -1,7 +1,7 @@
 // The clue block of the printed page: sort keys, pairing into lines and the
 // printer operations for them.
 #include "print/clue_layout.h"
-#include "puzzle_builder.h"
+#include "print_tests.h"
 
 #include <QStringList>
 #include <QTest>
@@ -9,24 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-// Words given as "A7" (across, clue 7), "D12" (down, clue 12) or "U" (not in
-// the grid), in list order; the clue of "A7" is "Clue A7".
-Puzzle CluePuzzle(const QStringList &words)
-{
-    Puzzle p;
-    for (const QString &item : words) {
-        const std::string name = item.toStdString();
-        AppendWord(p, "W" + std::to_string(p.nwords + 1), "Clue " + name);
-        WordEntry &entry = p.Words[p.nwords];
-        if (name == "U")
-            continue;
-        entry.stat = STAT_PLACED;
-        entry.dr.assign(name[0] == 'A' ? DIR_ACROSS : DIR_DOWN);
-        entry.nbr = int16_t(std::stoi(name.substr(1)));
-    }
-    return p;
-}
 
 // One line per clue line, "across|down", as the page reads.
 QString LinesText(const std::vector<ClueLine> &lines)
@@ -124,9 +106,8 @@ private slots:
     void fortyAcrossCluesPrintOnePerLine()
     {
         // The longest list: forty lines in number order, each ending before the next.
-        QStringList words;
-        for (int n = 40; n >= 1; --n)
-            words << "A" + QString::number(n);
+        QStringList words = AcrossClues(40);
+        std::reverse(words.begin(), words.end());
         const std::vector<ClueLine> lines = ClueLines(CluePuzzle(words));
         QCOMPARE(lines.size(), std::size_t(40));
         QCOMPARE(lines.front().across.value_or(""), std::string("1- Clue A1"));
@@ -138,5 +119,10 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestClueLayout)
+int RunClueLayoutTests(int argc, char **argv)
+{
+    TestClueLayout tests;
+    return QTest::qExec(&tests, argc, argv);
+}
+
 #include "test_clue_layout.moc"
