@@ -22,7 +22,7 @@ namespace {
 
 QIcon icon(const QString &name)
 {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    return name.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
 // A picture check box shows its "on" picture while checked.
@@ -253,7 +253,8 @@ void gridly::createControls()
     ck_valid_word->setCheckable(true);
     ck_valid_word->setIcon(toggleIcon(QStringLiteral("validword")));
     cb_autoword = pictureButton(fr_logo, "cb_autoword", 5655, 660, QStringLiteral("Get Word"), QStringLiteral("getword"));
-    cb_playreset = pictureButton(fr_logo, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), QStringLiteral("clearall"));
+    // Start-up gives it the picture of "Do Cross Word": clearing all answers starts the puzzle again.
+    cb_playreset = pictureButton(fr_logo, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), {});
     cb_playresetword = pictureButton(fr_logo, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"), QStringLiteral("clearword"));
     cb_dsng = pictureButton(fr_logo, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
     cb_exit2 = pictureButton(fr_logo, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
