@@ -113,6 +113,8 @@ void gridly::pb_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
     p.dragging = false;
     pb_drg->hide();
     if (p.curw == 0) {
+        // Nothing selected, or a second button ended a drag: only redraw.
+        DisplayGrid();
         DispWInp();
         SetCmdButtons();
         return;

@@ -81,17 +81,6 @@ private slots:
         QCOMPARE(NearRow(px, py, 194, 24), near);
     }
 
-    void strictlyInsideLeavesTheEdgesOut()
-    {
-        // A point on any edge of a rectangle is not inside it.
-        QVERIFY(StrictlyInside(11, 21, 10, 20, 36, 36));
-        QVERIFY(StrictlyInside(45.5, 55.9, 10, 20, 36, 36));
-        QVERIFY(!StrictlyInside(10, 30, 10, 20, 36, 36));
-        QVERIFY(!StrictlyInside(46, 30, 10, 20, 36, 36));
-        QVERIFY(!StrictlyInside(30, 20, 10, 20, 36, 36));
-        QVERIFY(!StrictlyInside(30, 56, 10, 20, 36, 36));
-    }
-
     void zonesAroundThePanel_data()
     {
         QTest::addColumn<double>("x");
@@ -205,14 +194,6 @@ private slots:
         QCOMPARE(found.found(), legal);
         if (legal)
             QCOMPARE(found.fndrow, row);
-    }
-
-    void pictureSizeFollowsTheDirection()
-    {
-        // The picture of a word of n cells is 20n + 2 long and 22 thick.
-        QCOMPARE(DragPictureSize(5, true), QSize(102, 22));
-        QCOMPARE(DragPictureSize(5, false), QSize(22, 102));
-        QCOMPARE(DragPictureSize(24, true), QSize(482, 22));
     }
 
     void overlapWithTheGridReachesBackByThePictureSize()

@@ -519,6 +519,29 @@ private slots:
         QVERIFY(f.control<QLineEdit>(QStringLiteral("inp_word"))->text().isEmpty());
     }
 
+    void secondButtonDuringADragEndsItWithoutLeavingThePictureUp()
+    {
+        // A right press during a drag ends it; once released, the picture is gone and the grid has its colour back.
+        WindowFixture f;
+        QVERIFY(f.start());
+        f.open(Bytes(OnWhite(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}}))));
+        Gesture fromRow = DragRow(f, 1);
+        QTest::mousePress(Row(f, 1), Qt::RightButton, {}, QPoint(20, 10));
+        QTest::mouseRelease(Row(f, 1), Qt::RightButton, {}, QPoint(20, 10));
+        QVERIFY(!DragPicture(f)->isVisible());
+        QCOMPARE(GridBackground(f), qRgb(255, 255, 255));
+        fromRow.release();
+        Gesture fromGrid(Pb(f), CellPixel(2, 2));
+        fromGrid.to(FarAway(f));
+        QVERIFY(DragPicture(f)->isVisible());
+        QTest::mousePress(Pb(f), Qt::RightButton, {}, CellPixel(9, 9));
+        QTest::mouseRelease(Pb(f), Qt::RightButton, {}, CellPixel(9, 9));
+        QVERIFY(!DragPicture(f)->isVisible());
+        QCOMPARE(GridBackground(f), qRgb(255, 255, 255));
+        fromGrid.release();
+        QCOMPARE(f.puzzle().Words[1].stat, STAT_UNPLACED);
+    }
+
     void dragPictureShowsTheGridBeneathItAboveEverything()
     {
         // The drag picture lies on top of every control, its corner on the pointer, showing the grid picture beneath it.
