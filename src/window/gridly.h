@@ -117,6 +117,15 @@ private:
     void pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void pb_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPoint pos);
     void pb_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    void CreateDrgWord(int w, QPointF point, bool iscreate);
+    void ShowDragPicture(QPointF point);
+    void CkGridPos(int ptcol, int ptrow);
+    void LeaveGrid();
+    void CkChangeDr(QPointF point);
+    void DropWord();
+    void MarkTargetRow(int index, double y);
+    void ClearTargetRow();
+    void ScrollOverPanel(int index, double x, double y);
 
     // Play mode (gridly_play.cpp)
     void cb_play_Click();
@@ -129,6 +138,7 @@ private:
     void cb_playreset_Click();
     void ck_valid_word_Click();
     void PGridStat();
+    void PlayGridPress(int w);
 
     // Printing (gridly_print.cpp)
     void cb_print_Click();
@@ -142,6 +152,7 @@ private:
     QString m_dialogFolder;   // where the next file dialog starts
     bool m_ended = false;     // Exit completed; the window may close
     DragState m_drag;
+    QImage m_drgImage;  // what pb_drg shows, redrawn on every move of a drag
 
     // Command column
     QGroupBox *fr_cmd = nullptr;
