@@ -13,7 +13,8 @@
 // What a first word longer than the grid in use may do.
 enum class Sizing {
     Auto,   // it runs past gcols; the size is fitted to the words afterwards
-    Fixed,  // the run fails and places nothing, so no word leaves the grid
+    Fixed,  // the run fails at once (one word left out, nothing placed), so no
+            // word ever lies outside the grid in use
 };
 
 // One run: empties the grid, lays a randomly drawn first word across at a

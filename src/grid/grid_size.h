@@ -25,7 +25,8 @@ GridExtent GetGridSize(Puzzle &p);
 // right. Up and left stop at row and column 1; down and right stop when the
 // smallest size (never below GRIDMIN) already equals the size in use. On a
 // move the grid arrays are rebuilt (the player's letters are cleared) and the
-// puzzle is changed; clue numbers stay. Returns whether the words moved.
+// puzzle is changed; clue numbers stay. With no word in the grid nothing
+// moves. Returns whether the words moved.
 bool ShiftWords(Puzzle &p, char tag);
 
 // "Set to Minimun Size": the grid in use becomes the smallest size that holds

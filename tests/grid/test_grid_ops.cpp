@@ -1,5 +1,6 @@
 // Grid operations and numbering over the word list.
 #include "grid/grid_ops.h"
+#include "grid_tests.h"
 #include "puzzle_builder.h"
 
 #include <QTest>
@@ -86,5 +87,9 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestGridOps)
+std::unique_ptr<QObject> NewGridOpsTests()
+{
+    return std::make_unique<TestGridOps>();
+}
+
 #include "test_grid_ops.moc"
