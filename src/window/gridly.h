@@ -146,7 +146,7 @@ private:
     Desktop &m_desktop;
     QString m_programFolder;
     QStringList m_arguments;
-    ClockRandom m_programRandom;
+    ProgramRandom m_programRandom;
     RandomSource m_random;
     Puzzle m_puzzle;
     QString m_dialogFolder;   // where the next file dialog starts
