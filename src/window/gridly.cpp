@@ -4,6 +4,7 @@
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
+#include "window/clue_list.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,8 +96,8 @@ void gridly::connectControls()
     connect(pb, &GridPicture::mouseMoved, this, &gridly::pb_MouseMove);
     connect(pb, &GridPicture::mouseReleased, this, &gridly::pb_MouseUp);
 
-    connect(clue_lst_A, &QListWidget::itemSelectionChanged, this, &gridly::clue_lst_A_Click);
-    connect(clue_lst_D, &QListWidget::itemSelectionChanged, this, &gridly::clue_lst_D_Click);
+    connect(clue_lst_A, &ClueList::chosen, this, &gridly::clue_lst_A_Click);
+    connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
 
     connect(inp_word, &QLineEdit::textEdited, this, &gridly::inp_word_Edited);
     connect(inp_clue, &QLineEdit::textEdited, this, &gridly::inp_clue_Edited);

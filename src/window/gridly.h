@@ -8,6 +8,7 @@
 #include "grid/generator.h"
 #include "grid/random_source.h"
 #include "panel/drag_state.h"
+#include "play/play_keys.h"
 #include "window/desktop.h"
 
 #include <QPixmap>
@@ -15,6 +16,7 @@
 
 #include <array>
 
+class ClueList;
 class ColourBox;
 class GridPicture;
 class QFrame;
@@ -24,6 +26,7 @@ class QLineEdit;
 class QListWidget;
 class QScrollBar;
 class QToolButton;
+struct PlayStat;
 struct Rejection;
 class RowLabel;
 class ShapeBox;
@@ -138,7 +141,13 @@ private:
     void cb_playreset_Click();
     void ck_valid_word_Click();
     void PGridStat();
-    void PlayGridPress(int w);
+    void ShowPlayStat(const PlayStat &stat);
+    void PlayGridPress(int w);  // pb_MouseDown's left press on a cell of word w >= 1 in play mode
+    void ChooseClue(QListWidget *list, QListWidget *other);
+    void FillClueLists();
+    void ShowDesignControls(bool show);
+    void EnableWordButtons(bool enable);
+    void PlaceCursorBox();
 
     // Printing (gridly_print.cpp)
     void cb_print_Click();
@@ -152,7 +161,8 @@ private:
     QString m_dialogFolder;   // where the next file dialog starts
     bool m_ended = false;     // Exit completed; the window may close
     DragState m_drag;
-    QImage m_drgImage;  // what pb_drg shows, redrawn on every move of a drag
+    QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag
+    PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 
     // Command column
     QGroupBox *fr_cmd = nullptr;
@@ -221,6 +231,6 @@ private:
     QToolButton *cb_playresetword = nullptr;
     QToolButton *cb_dsng = nullptr;
     QToolButton *cb_exit2 = nullptr;
-    QListWidget *clue_lst_A = nullptr;
-    QListWidget *clue_lst_D = nullptr;
+    ClueList *clue_lst_A = nullptr;
+    ClueList *clue_lst_D = nullptr;
 };

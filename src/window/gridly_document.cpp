@@ -160,7 +160,8 @@ void gridly::cb_save_Click()
     m_puzzle.fname = QFileInfo(path).fileName().toStdString();
     m_puzzle.fpath = path.toStdString();
     PgridToPwords(m_puzzle);
-    PGridStat();
+    if (m_puzzle.playing())  // in design mode a completed score would drop the current word
+        PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
     if (error.isEmpty()) {
         m_puzzle.changed = false;

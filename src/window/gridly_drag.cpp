@@ -340,7 +340,3 @@ void gridly::ScrollOverPanel(int index, double x, double y)
     w_scroll->setValue(step.value);
     m_drag.scrolly = step.scrolly;
 }
-
-// A press on a word cell in play mode. The play-mode code fills this in; it
-// lives here only until then.
-void gridly::PlayGridPress(int) {}

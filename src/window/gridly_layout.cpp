@@ -8,6 +8,7 @@
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
+#include "window/clue_list.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -260,13 +261,13 @@ void gridly::createControls()
     cb_exit2 = pictureButton(fr_logo, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
 
     // Clue lists of play mode.
-    for (QListWidget **list : {&clue_lst_A, &clue_lst_D}) {
-        *list = new QListWidget(this);
-        (*list)->setSortingEnabled(true);
+    for (ClueList **list : {&clue_lst_A, &clue_lst_D}) {
+        *list = new ClueList(this);
         (*list)->setFocusPolicy(Qt::NoFocus);
         QPalette pal = (*list)->palette();
         pal.setColor(QPalette::Base, QColor(224, 224, 224));
         pal.setColor(QPalette::Text, Qt::blue);
+        pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));  // a completed puzzle's lists
         (*list)->setPalette(pal);
         (*list)->hide();
     }
