@@ -51,33 +51,6 @@ private slots:
         QCOMPARE(bytes, expected);
     }
 
-    void fieldsAreWrittenAsHeldWithoutRecomputing()
-    {
-        // An unplaced word's stale number and place, and a negative value, go out unchanged.
-        Puzzle p = MakePuzzle({{"DOG", 0}});
-        p.Words[1].nbr = -2;
-        p.Words[1].gc = 300;
-        p.Words[1].lw = 7;
-        const std::string bytes = WritePuzzleFile(p);
-        QCOMPARE(bytes.substr(Field(1, 48), 2), Int16(7));
-        QCOMPARE(bytes.substr(Field(1, 56), 4), std::string("\xFE\xFF\x2C\x01", 4));
-    }
-
-    void readingKeepsEveryFieldOfEveryRecord()
-    {
-        // Reading gives back the header values and each record whole.
-        const Puzzle p = SamplePuzzle();
-        const PuzzleFileRead read = ReadPuzzleFile(WritePuzzleFile(p));
-        QCOMPARE(read.status, PuzzleFileStatus::Ok);
-        QCOMPARE(read.contents.nwords, 3);
-        QCOMPARE(read.contents.gcols, 17);
-        QCOMPARE(read.contents.grows, 15);
-        QCOMPARE(read.contents.gboxidx, 4);
-        QCOMPARE(read.contents.words.size(), std::size_t(3));
-        for (int i = 1; i <= 3; ++i)
-            QVERIFY(read.contents.words[std::size_t(i - 1)] == p.Words[i]);
-    }
-
     void openingThenSavingGivesIdenticalBytes_data()
     {
         QTest::addColumn<int>("unplacedWords");
@@ -188,24 +161,6 @@ private slots:
             QVERIFY2(read.status == expected, std::to_string(length).c_str());
             QVERIFY(read.contents.words.empty());
         }
-    }
-
-    void bytesAfterTheLastRecordAreIgnored()
-    {
-        // Trailing bytes do not stop a file from opening.
-        const std::string bytes = WritePuzzleFile(SamplePuzzle());
-        const PuzzleFileRead read = ReadPuzzleFile(bytes + "trailing");
-        QCOMPARE(read.status, PuzzleFileStatus::Ok);
-        QCOMPARE(read.contents.words.size(), std::size_t(3));
-    }
-
-    void unusualCharactersInWordsAndCluesAreAccepted()
-    {
-        // Older files may hold pasted characters; only lengths and places are checked.
-        Puzzle p = MakePuzzle({{"CAF\xC9", 0, 0, "Acro", "tab\there \x81"}});
-        const PuzzleFileRead read = ReadPuzzleFile(WritePuzzleFile(p));
-        QCOMPARE(read.status, PuzzleFileStatus::Ok);
-        QCOMPARE(read.contents.words[0].clue.trimmed(), std::string("tab\there \x81"));
     }
 
     void invariantsNameWhatIsBroken_data()

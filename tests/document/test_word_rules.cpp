@@ -142,17 +142,6 @@ private slots:
         QCOMPARE(CheckInvariants(p), std::string());
     }
 
-    void addStoresAFullWordAndTheFirstFortyOfALongClue()
-    {
-        // A 24-character word fills its field; a clue is cut to 40 characters.
-        Puzzle p = MakePuzzle({});
-        const std::string clue = std::string(40, 'c') + "TAIL";
-        QVERIFY(!AddWord(p, std::string(24, 'W'), clue));
-        QCOMPARE(p.Words[1].word.str(), std::string(24, 'W'));
-        QCOMPARE(p.Words[1].lw, 24);
-        QCOMPARE(p.Words[1].clue.str(), std::string(40, 'c'));
-    }
-
     void theFortiethAddDisablesAdd()
     {
         // With 40 words the Add command is no longer available.
@@ -180,38 +169,6 @@ private slots:
         QVERIFY(p.changed);
     }
 
-    void updateOfAnUnplacedWordTakesTheNewText()
-    {
-        // A word out of the grid takes the new text and its length.
-        Puzzle p = ListOfFour();
-        p.curw = 2;
-        QVERIFY(!UpdateWord(p, "DINGO", "Wild dog"));
-        QCOMPARE(p.Words[2].word.trimmed(), std::string("DINGO"));
-        QCOMPARE(p.Words[2].lw, 5);
-        QCOMPARE(p.Words[2].clue.trimmed(), std::string("Wild dog"));
-    }
-
-    void updateWithTheFirstOfTwoEqualWordsPasses()
-    {
-        // The first equal word found decides, so only the later copy of a doubled word is refused.
-        Puzzle p = MakePuzzle({{"CAT", 0}, {"CAT", 0}});
-        p.curw = 1;
-        QVERIFY(!UpdateWord(p, "CAT", "First"));
-        p.curw = 2;
-        QVERIFY(UpdateWord(p, "CAT", "Second"));
-    }
-
-    void deleteAsksTheQuestionForItsCase()
-    {
-        // A placed word gets the in-grid question, another word the plain one.
-        Puzzle p = ListOfFour();
-        p.curw = 1;
-        QCOMPARE(DeleteQuestion(p), "Word 'CAT' is in the Grid." + CR + "Delete Word");
-        p.curw = 2;
-        QCOMPARE(DeleteQuestion(p), std::string("Delete 'DOG'"));
-        QCOMPARE(DELETE_TITLE, std::string_view("Delete Word"));
-    }
-
     void deletingMovesLaterWordsDownAndRebuildsTheGrid()
     {
         // Deleting word 3 of 5 makes words 4 and 5 the new 3 and 4, in the list and in the grid.
@@ -228,41 +185,6 @@ private slots:
         QCOMPARE(p.curw, 0);
         QVERIFY(p.changed);
         QCOMPARE(CheckInvariants(p), std::string());
-    }
-
-    void deletingTheOnlyWordLeavesNothingToSave()
-    {
-        // An empty list after Delete is not a change worth saving.
-        Puzzle p = MakePuzzle({{"CAT", 1, 1}});
-        p.curw = 1;
-        DeleteWord(p);
-        QCOMPARE(p.nwords, 0);
-        QCOMPARE(p.nplaced, 0);
-        QVERIFY(!p.changed);
-    }
-
-    void scrollRangeAndBringIntoView_data()
-    {
-        QTest::addColumn<int>("nwords");
-        QTest::addColumn<int>("wtop");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<int>("value");
-        QTest::newRow("16 words") << 16 << 1 << 1 << 1;
-        QTest::newRow("17th word scrolls") << 17 << 1 << 2 << 2;
-        QTest::newRow("20th word from the top") << 20 << 1 << 5 << 5;
-        QTest::newRow("word in view") << 20 << 5 << 5 << 5;
-        QTest::newRow("word above the view") << 3 << 10 << 1 << 3;
-        QTest::newRow("40 words") << 40 << 1 << 25 << 25;
-    }
-    void scrollRangeAndBringIntoView()
-    {
-        // The panel's maximum is nwords - 15 from 17 words on, and the added word is brought into view.
-        QFETCH(int, nwords);
-        QFETCH(int, wtop);
-        QFETCH(int, maximum);
-        QFETCH(int, value);
-        QCOMPARE(ScrollMaximum(nwords), maximum);
-        QCOMPARE(BringIntoView(nwords, wtop), value);
     }
 
 private:

@@ -202,17 +202,10 @@ private slots:
         QByteArray good = PuzzleBytes(ThreeWords());
         QByteArray version = good;
         version[11] = '1';
-        QByteArray magic = good;
-        magic[0] = 'X';
         QByteArray count41 = good;
         count41[12] = 41;
-        QByteArray negative = good;
-        negative[12] = char(0xFF);
-        negative[13] = char(0xFF);
         QTest::newRow("version") << version << "Invalid Gridly File" << "Open - Version ERROR";
-        QTest::newRow("magic") << magic << "Invalid Gridly File" << "Open - Version ERROR";
         QTest::newRow("41 words") << count41 << "" << "Open Error";
-        QTest::newRow("-1 words") << negative << "" << "Open Error";
         QTest::newRow("cut short") << good.left(100) << "" << "Open Error";
     }
 
@@ -351,20 +344,6 @@ private slots:
         QVERIFY(f.start());
         QCOMPARE(f.puzzle().gboxidx, 5);
         QVERIFY(f.puzzle().gridclr == (Rgb{64, 64, 64}));
-    }
-
-    void modeTextOfLengthFiveStopsTheReading()
-    {
-        // After a mode length of 5 nothing more is read: no file is reopened.
-        WindowFixture f;
-        const QString file = f.writeFile(QStringLiteral("last.gly"), PuzzleBytes(ThreeWords()));
-        QByteArray bytes = ConfigBytes(1, 0, "Design", "last.gly", file.toStdString());
-        bytes[10] = 5;
-        f.writeFile(QStringLiteral("gridly.cfg"), bytes);
-        QVERIFY(f.start());
-        QCOMPARE(f.puzzle().nwords, 0);
-        QCOMPARE(f.puzzle().gboxidx, 1);
-        QCOMPARE(f.window->windowTitle(), QStringLiteral("Gridly"));
     }
 
     void commandLineFileBypassesTheConfiguration()
