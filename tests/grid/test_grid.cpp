@@ -1,0 +1,337 @@
+// The grid core: numbering and the grid arrays, the legality test and the
+// searches, generation runs on scripted draws and over many random word
+// lists, and moving all words.
+#include "grid/generator.h"
+#include "grid/grid_ops.h"
+#include "grid/grid_size.h"
+#include "puzzle_builder.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <set>
+
+using namespace std::string_literals;
+
+namespace {
+
+// One generation run, or the Auto Size command, on draws written down by the
+// test and handed out in order (past the end, spread values let it end). The
+// words left out (the command: 0 on success), or -1 unless it took every draw
+// and not one more.
+int Run(Puzzle &p, const std::vector<double> &script, bool autoSizeCommand = false)
+{
+    std::size_t next = 0;
+    const RandomSource draws = [&] {
+        return next < script.size() ? script[next++] : std::fmod(0.618 * double(next++), 1.0);
+    };
+    const int result = autoSizeCommand ? !GenerateAutoSize(p, draws) : GenCWGrid(p, draws, Sizing::Fixed);
+    return next == script.size() ? result : -1;
+}
+
+// The draw that Int(n * R + 1) turns into k, 1 <= k <= n.
+double Pick(int k, int n)
+{
+    return (k - 0.5) / n;
+}
+constexpr double ANY = 0.5;  // a draw with a single place to choose from
+
+std::string At(int col, int row)
+{
+    return "(" + std::to_string(col) + "," + std::to_string(row) + ")";
+}
+
+std::string Place(const WordEntry &entry)
+{
+    return At(entry.gc, entry.gr) + " " + entry.dr.str();
+}
+
+// The clue numbers in list order: "1 1 2".
+std::string Numbers(const Puzzle &p)
+{
+    std::string text;
+    for (int i = 1; i <= p.nwords; ++i)
+        text += (i > 1 ? " " : "") + std::to_string(p.Words[i].nbr);
+    return text;
+}
+
+// Letters anywhere in the 24 x 24 arrays.
+int LetterCount(const Puzzle &p)
+{
+    const std::string cells = SolutionRows(p, GRIDMAX, GRIDMAX);
+    return int(std::count_if(cells.begin(), cells.end(), [](char c) { return c != CELL_EMPTY && c != '\n'; }));
+}
+
+// 5..40 distinct words of 2..12 letters from a small alphabet, so that they cross often.
+Puzzle RandomWordList(std::mt19937 &rng)
+{
+    static const std::string alphabet = "AEEIOULNRSTDMPC";
+    std::set<std::string> words;
+    for (const std::size_t n = 5 + rng() % 36; words.size() < n;) {
+        std::string word(2 + rng() % 11, ' ');
+        for (char &letter : word)
+            letter = alphabet[rng() % alphabet.size()];
+        words.insert(word);
+    }
+    Puzzle p = MakePuzzle({}, GRIDMAX, GRIDMAX);
+    for (const std::string &word : words)
+        AppendWord(p, word);
+    return p;
+}
+
+// The first broken rule of a generated grid, or "": every word placed inside
+// the grid in use with its letters in the arrays, no other letter, and numbers
+// 1, 2, 3 ... over the distinct start cells in reading order.
+std::string GridFault(const Puzzle &p)
+{
+    if (p.nplaced != p.nwords)
+        return std::to_string(p.nplaced) + " placed";
+    std::set<std::pair<int, int>> cells, starts;
+    for (int i = 1; i <= p.nwords; ++i) {
+        const WordEntry &entry = p.Words[i];
+        const std::string text = entry.word.trimmed();
+        if (!entry.placed())
+            return text + " not placed";
+        starts.emplace(entry.gr, entry.gc);
+        for (int k = 1; k <= entry.lw; ++k) {
+            const int c = entry.cellCol(k), r = entry.cellRow(k);
+            if (c < 1 || c > p.gcols || r < 1 || r > p.grows || p.CWGrid(c, r) != text[std::size_t(k - 1)] ||
+                p.Pgrid(c, r) != CELL_UNFILLED || p.CWIdx(c, r) < 1)
+                return text + " not in the grid";
+            cells.emplace(c, r);
+        }
+    }
+    if (LetterCount(p) != int(cells.size()))
+        return "stray letter";
+    for (int i = 1; i <= p.nwords; ++i)
+        if (p.Words[i].nbr != 1 + std::distance(starts.begin(), starts.find({p.Words[i].gr, p.Words[i].gc})))
+            return p.Words[i].word.trimmed() + " numbered " + std::to_string(p.Words[i].nbr);
+    return {};
+}
+
+} // namespace
+
+class TestGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void startCellsAreNumberedInReadingOrder()
+    {
+        // Start cells are numbered 1, 2, 3 in reading order; words starting in one cell share its number.
+        QCOMPARE(Numbers(MakePuzzle({{"AXE", 5, 2, "Down"}, {"BOXER", 1, 2, "Acro"}, {"SOB", 3, 1, "Down"}})),
+                 "3 2 1"s);
+        QCOMPARE(Numbers(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}})), "1 1 2"s);
+    }
+
+    void crossingCellNamesTheHigherIndex()
+    {
+        // LoadGrid writes in list order, so a crossing names the higher index; placing a word through an
+        // uncrossed one names the new word, marks the old one crossed and clears the player's letter.
+        Puzzle p = MakePuzzle({{"ONE"}, {"CAT", 1, 2, "Acro"}, {"TOE"}, {"Y"}, {"SAW", 2, 1, "Down"}});
+        QCOMPARE(p.CWIdx(2, 2), 5);
+        QCOMPARE(p.CWIdx(1, 2), 2);
+        p.Words[2].stat = STAT_UNCROSSED;
+        p.Pgrid(3, 2) = 'Q';
+        int gc = 3, gr = 2;
+        std::string dr = "Down";
+        PutWordInGrid(p, 3, 3, gc, gr, dr);
+        QCOMPARE(SolutionRows(p, 3, 4), "#S#\nCAT\n#WO\n##E"s);
+        QCOMPARE(p.CWIdx(3, 2), 3);
+        QCOMPARE(p.Words[2].stat, STAT_PLACED);
+        QCOMPARE(p.Pgrid(3, 2), CELL_UNFILLED);
+        QVERIFY(p.changed);
+    }
+
+    void clearGridEmptiesAllCells()
+    {
+        // All 24 x 24 cells of the three arrays are emptied, beyond the grid in use too; word records stay.
+        Puzzle p = MakePuzzle({{"CAT", 13, 24, "Acro"}}, 15, 24);
+        ClearGrid(p);
+        for (int c = 1; c <= GRIDMAX; ++c)
+            for (int r = 1; r <= GRIDMAX; ++r)
+                QVERIFY(p.CWGrid(c, r) == CELL_EMPTY && p.CWIdx(c, r) == 0 && p.Pgrid(c, r) == CELL_EMPTY);
+        QCOMPARE(p.nplaced, 0);
+        QCOMPARE(p.Words[1].stat, STAT_PLACED);
+    }
+
+    void positionLegality_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("dr");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("dragging");
+        QTest::addColumn<bool>("legal");
+        // The grid holds CAT across at (1,1) and TOE down from its T.
+        QTest::newRow("crossing") << "BE" << "Acro" << 2 << 3 << false << true;
+        QTest::newRow("letter right after, placing") << "CA" << "Acro" << 1 << 1 << false << false;
+        QTest::newRow("letter right after, dragging") << "CA" << "Acro" << 1 << 1 << true << true;
+        QTest::newRow("letter beside, placing") << "ANT" << "Down" << 2 << 1 << false << false;
+        QTest::newRow("letter beside, dragging") << "ANT" << "Down" << 2 << 1 << true << true;
+        QTest::newRow("clash, dragging") << "ONE" << "Down" << 2 << 1 << true << false;
+        QTest::newRow("free beside, placing") << "XY" << "Down" << 4 << 1 << false << false;
+        QTest::newRow("free beside, dragging") << "XY" << "Down" << 4 << 1 << true << true;
+        QTest::newRow("free on a letter, dragging") << "XY" << "Down" << 3 << 1 << true << false;
+        QTest::newRow("free, last columns in use") << "XY" << "Acro" << 14 << 5 << false << true;
+        QTest::newRow("free, past gcols") << "XY" << "Acro" << 15 << 5 << false << false;
+        QTest::newRow("past column 24") << "CATCH" << "Acro" << 22 << 1 << true << false;
+        QTest::newRow("past row 24") << "TO" << "Down" << 24 << 24 << true << false;
+    }
+    void positionLegality()
+    {
+        // A crossing shares a letter, clashes with none, and has empty cells before, after and beside its
+        // empty cells; a free place is empty all round and inside the grid in use. Dragging leaves out
+        // the before, after and beside tests. Nothing past the arrays is legal.
+        QFETCH(QString, word);
+        QFETCH(QString, dr);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(bool, dragging);
+        QFETCH(bool, legal);
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}});
+        p.dragging = dragging;
+        const std::string w = word.toStdString();
+        const Found at = SearchCWGrid(p, w, int(w.size()), dr.toStdString(), col, row, true, true);
+        QCOMPARE(At(at.fndcol, at.fndrow), legal ? At(col, row) : At(0, 0));
+    }
+
+    void searchOrder()
+    {
+        // Crossings across scan the start column first: column 1 row 7 comes before column 2 row 1.
+        // A free run that reaches a cell with a letter beside is lost whole; the next starts after it.
+        Puzzle p = MakePuzzle({{"XC", 1, 6, "Down"}, {"AB", 3, 1, "Down"}});
+        QVERIFY(SearchCWGrid(p, "CAT", 3, "Acro", 2, 1, true, false).found());
+        const Found crossing = MatchLetters(p, "CAT", "Acro");
+        QCOMPARE(At(crossing.fndcol, crossing.fndrow), "(1,7)"s);
+        p = MakePuzzle({{"ABCDEFGHIJKLMNOP", 1, 1, "Acro"}, {"KZ", 11, 1, "Down"}}, 16, 16);
+        const Found free = GetEmpty(p, 4, "Acro");
+        QCOMPARE(At(free.fndcol, free.fndrow), "(12,3)"s);
+    }
+
+    void firstWordGoesAtTheDrawnPlaceThenDirectionsAlternate()
+    {
+        // The first word goes across at the drawn column and row, each one of gcols - lw places; then the
+        // directions alternate down, across, down, and a word already taken is drawn again.
+        Puzzle p = MakePuzzle({{"CAT"}, {"TOP"}, {"OPAL"}, {"LID"}});
+        const std::vector<double> draws{Pick(1, 4), Pick(5, 12), Pick(7, 12), Pick(2, 4), Pick(1, 4), Pick(3, 4),
+                                        Pick(2, 4), Pick(4, 4)};
+        QCOMPARE(Run(p, draws), 0);
+        QCOMPARE(SolutionRows(p, 10, 11), "##########\n##########\n##########\n##########\n##########\n##########\n"
+                                          "####CAT###\n######O###\n#####OPAL#\n########I#\n########D#"s);
+        QCOMPARE(LetterCount(p), 10);
+        QCOMPARE(Place(p.Words[1]) + " " + Place(p.Words[2]) + " " + Place(p.Words[3]) + " " + Place(p.Words[4]),
+                 "(5,7) Acro (7,7) Down (6,9) Acro (9,9) Down"s);
+        QCOMPARE(Numbers(p), "1 2 3 4"s);
+    }
+
+    void freeWordCrossedLaterKeepsItsPlace()
+    {
+        // DOG, placed free and crossed later by GNU, keeps its place in the tidying pass; the crossing names GNU.
+        Puzzle p = MakePuzzle({{"CAT"}, {"DOG"}, {"GNU"}});
+        QCOMPARE(Run(p, {Pick(1, 3), Pick(1, 12), Pick(1, 12), Pick(2, 3), Pick(3, 3)}), 0);
+        QCOMPARE(SolutionRows(p, 4, 6), "CAT#\n####\nD###\nO###\nGNU#\n####"s);
+        QCOMPARE(Place(p.Words[2]), "(1,3) Down"s);
+        QCOMPARE(p.CWIdx(1, 5), 3);
+        QCOMPARE(p.Words[2].stat, STAT_PLACED);
+    }
+
+    void wordLeftOutFailsTheRunAndEmptiesTheGrid()
+    {
+        // A word with no crossing and no free run in its direction is left out (across had room): the run fails.
+        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNO"}, {"PQRSTUVWXYZPQR"}});
+        QCOMPARE(Run(p, {Pick(1, 2), ANY, ANY, Pick(2, 2)}), 1);
+        QCOMPARE(LetterCount(p), 0);
+        QCOMPARE(p.nplaced, 0);
+        QCOMPARE(p.Words[2].stat, STAT_UNPLACED);
+    }
+
+    void fixedSizeRunFailsWhenTheFirstWordIsWiderThanTheGrid()
+    {
+        // At a fixed size a first word longer than gcols makes the run fail before anything is placed.
+        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNOPQR"}, {"CAT"}}, 16, 16);
+        QCOMPARE(Run(p, {Pick(1, 2)}), 1);
+        QCOMPARE(LetterCount(p), 0);
+        QCOMPARE(p.nplaced, 0);
+    }
+
+    void autoSizeWidensTheGridForALongFirstWord()
+    {
+        // A first word of 20 letters generated at 16 columns ends in a grid 20 columns wide.
+        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}, {"BOX"}}, 24, 24);
+        QCOMPARE(Run(p, {Pick(1, 2), ANY, ANY, Pick(2, 2)}, true), 0);
+        QCOMPARE(At(p.gcols, p.grows), "(20,15)"s);
+        QCOMPARE(SolutionRows(p, 20, 4), "ABCDEFGHIJKLMNOPQRST\n#O##################\n"
+                                         "#X##################\n####################"s);
+        QCOMPARE(Numbers(p), "1 2"s);
+    }
+
+    void everyGeneratedGridHoldsItsWordsNumberedInReadingOrder()
+    {
+        // Over 500 random lists, every successful command leaves a sound grid, every failed one an empty grid.
+        std::mt19937 lists(20240601);
+        ProgramRandom draws(42);
+        int successes = 0;
+        for (int n = 0; n < 500; ++n) {
+            Puzzle p = RandomWordList(lists);
+            if (n % 2 ? GenerateFixedSize(p, draws.source()) : GenerateAutoSize(p, draws.source())) {
+                ++successes;
+                QVERIFY2(GridFault(p).empty(), ("list " + std::to_string(n) + ": " + GridFault(p)).c_str());
+            } else {
+                QCOMPARE(LetterCount(p), 0);
+                QCOMPARE(p.gcols, GRIDMAX);
+            }
+        }
+        QVERIFY2(successes >= 400, std::to_string(successes).c_str());
+    }
+
+    void shiftWords_data()
+    {
+        QTest::addColumn<char>("tag");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("after");
+        // The word is CAT across, in a size x size grid.
+        QTest::newRow("down, 15 rows") << 'D' << 15 << 11 << 13 << "(11,13)";
+        QTest::newRow("down, 16 rows") << 'D' << 16 << 11 << 13 << "(11,14)";
+        QTest::newRow("right, 15 columns") << 'R' << 15 << 11 << 13 << "(11,13)";
+        QTest::newRow("any other tag, 16 columns") << 'X' << 16 << 11 << 13 << "(12,13)";
+        QTest::newRow("up from row 1") << 'U' << 15 << 4 << 1 << "(4,1)";
+        QTest::newRow("up from row 2") << 'U' << 15 << 4 << 2 << "(4,1)";
+        QTest::newRow("left from column 1") << 'L' << 15 << 1 << 4 << "(1,4)";
+        QTest::newRow("left from column 2") << 'L' << 15 << 2 << 4 << "(1,4)";
+        QTest::newRow("no word in the grid") << 'D' << 24 << 0 << 0 << "(0,0)";
+    }
+    void shiftWords()
+    {
+        // Up and left stop at row and column 1; down and right stop when the smallest size (never below 15)
+        // is the size in use; only a move changes the puzzle.
+        QFETCH(char, tag);
+        QFETCH(int, size);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(QString, after);
+        Puzzle p = MakePuzzle({{"CAT", col, row, "Acro"}}, size, size);
+        const bool moves = after.toStdString() != At(col, row);
+        QCOMPARE(ShiftWords(p, tag), moves);
+        QCOMPARE(QString::fromStdString(At(p.Words[1].gc, p.Words[1].gr)), after);
+        QCOMPARE(p.changed, moves);
+    }
+
+    void aMoveCarriesLettersAndIndicesAndClearsThePlayersLetters()
+    {
+        // After a move the letters and the word index follow the words, play cells are unfilled and numbers stay.
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}, 16, 16);
+        p.Pgrid(1, 1) = 'C';
+        p.Pgrid(3, 3) = 'N';
+        QVERIFY(ShiftWords(p, 'R') && ShiftWords(p, 'D'));
+        QCOMPARE(SolutionRows(p, 4, 4), "####\n#CAT\n#O#E\n#W#N"s);
+        QCOMPARE(PlayRows(p, 4, 4), "####\n#   \n# # \n# # "s);
+        QCOMPARE((QList<int>{p.CWIdx(2, 2), p.CWIdx(3, 2), p.CWIdx(4, 2), p.CWIdx(1, 1)}), (QList<int>{2, 1, 3, 0}));
+        QCOMPARE(Numbers(p), "1 1 2"s);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGrid)
+#include "test_grid.moc"
