@@ -159,7 +159,11 @@ void gridly::cb_save_Click()
     m_desktop.setWaitCursor(true);
     m_puzzle.fname = QFileInfo(path).fileName().toStdString();
     m_puzzle.fpath = path.toStdString();
-    PgridToPwords(m_puzzle);
+    // The play grid holds answers only while every word is in the grid (an
+    // opened puzzle's answers reach it only then); reading it otherwise would
+    // blank the stored answers of the placed words.
+    if (m_puzzle.complete())
+        PgridToPwords(m_puzzle);
     if (m_puzzle.playing())  // in design mode a completed score would drop the current word
         PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));

@@ -135,13 +135,18 @@ private slots:
 
     void savedFileHoldsTheBytesOfTheOpenedPuzzle()
     {
-        // Open then Save writes the same bytes, sets the caption and clears changed.
+        // Open then Save writes the same bytes (stored answers included, also while a word is out of
+        // the grid), sets the caption and clears changed.
         WindowFixture f;
         QVERIFY(f.start());
-        const QByteArray bytes = PuzzleBytes(ThreeWords());
+        Puzzle p = ThreeWords();
+        AppendWord(p, "OUT");
+        p.Words[1].pword.assign("CA");
+        p.Words[4].pword.assign("OU");
+        const QByteArray bytes = PuzzleBytes(p);
         f.open(bytes, QStringLiteral("three.gly"));
         QCOMPARE(f.window->windowTitle(), QStringLiteral("Gridly v1.00     > three.gly"));
-        QCOMPARE(f.puzzle().nwords, 3);
+        QCOMPARE(f.puzzle().nwords, 4);
         f.desktop.chooseFile(f.path(QStringLiteral("copy.gly")));
         f.click("cb_save");
         QCOMPARE(f.readFile(QStringLiteral("copy.gly")), bytes);
