@@ -19,13 +19,13 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
     p.grows = p.growsmin = int16_t(grows);
     for (const WordSpec &item : words) {
         AppendWord(p, item.word, item.clue);
+        if (item.col < 1)
+            continue;
         WordEntry &entry = p.Words[p.nwords];
-        if (item.col >= 1) {
-            entry.stat = STAT_PLACED;
-            entry.gc = int16_t(item.col);
-            entry.gr = int16_t(item.row);
-            entry.dr.assign(item.dr);
-        }
+        entry.stat = STAT_PLACED;
+        entry.gc = int16_t(item.col);
+        entry.gr = int16_t(item.row);
+        entry.dr.assign(item.dr);
     }
     LoadGrid(p);
     GenGridNbrs(p);
@@ -33,24 +33,11 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
     return p;
 }
 
-static std::string rows(const Grid<char> &grid, int cols, int rows)
+std::string GridRows(const Grid<char> &grid, int cols, int rows)
 {
     std::string text;
-    for (int r = 1; r <= rows; ++r) {
-        if (r > 1)
-            text += '\n';
-        for (int c = 1; c <= cols; ++c)
-            text += grid(c, r);
-    }
-    return text;
-}
-
-std::string SolutionRows(const Puzzle &p, int cols, int rows_)
-{
-    return rows(p.CWGrid, cols, rows_);
-}
-
-std::string PlayRows(const Puzzle &p, int cols, int rows_)
-{
-    return rows(p.Pgrid, cols, rows_);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols + 1; ++c)
+            text += c <= cols ? grid(c, r) : '\n';
+    return text.substr(0, text.size() - 1);
 }

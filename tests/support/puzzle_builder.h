@@ -27,9 +27,10 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols = 15, int grows 
 // Appends one word to the list, not placed (stat 2), as Add does.
 void AppendWord(Puzzle &p, const std::string &word, const std::string &clue = {});
 
-// The top-left cols x rows of CWGrid or Pgrid, one line per row.
-std::string SolutionRows(const Puzzle &p, int cols, int rows);
-std::string PlayRows(const Puzzle &p, int cols, int rows);
+// The top-left cols x rows of a grid (CWGrid, Pgrid), one line per row.
+std::string GridRows(const Grid<char> &grid, int cols, int rows);
+inline std::string SolutionRows(const Puzzle &p, int cols, int rows) { return GridRows(p.CWGrid, cols, rows); }
+inline std::string PlayRows(const Puzzle &p, int cols, int rows) { return GridRows(p.Pgrid, cols, rows); }
 
 namespace QTest {
 template <>

@@ -1,99 +1,77 @@
 #include "scripted_desktop.h"
 
-#include "print/qt_page_printer.h"
+#include "print/page_printer.h"
 
-#include <QPrinter>
 #include <QTest>
+
+namespace {
+
+// Logs what is printed into the desktop's printed and printedPictures.
+class RecordingPrinter : public PagePrinter {
+public:
+    explicit RecordingPrinter(ScriptedDesktop &desktop) : m_desktop(desktop) {}
+
+    void setFontName(const QString &) override {}
+    void setFontSize(int points) override { m_points = points; }
+    void setBold(bool) override {}
+    void setUnderline(bool) override {}
+    void setTextColour(const QColor &) override {}
+    int pageWidth() override { return 11000; }
+    int pageHeight() override { return 15000; }
+    int currentX() override { return m_x; }
+    int currentY() override { return m_y; }
+    void setCurrentX(int x) override { m_x = x; }
+    void setCurrentY(int y) override { m_y = y; }
+    void printStay(const QString &text) override
+    {
+        m_desktop.printed << QStringLiteral("print %1,%2 ").arg(m_x).arg(m_y) + text;
+        m_x += int(text.size()) * m_points * 10;
+    }
+    void printLine(const QString &text) override
+    {
+        m_desktop.printed << QStringLiteral("line %1,%2 ").arg(m_x).arg(m_y) + text;
+        newLine();
+    }
+    void newLine() override
+    {
+        m_x = 0;
+        m_y += m_points * 20;
+    }
+    void drawPicture(int x, int y, const QImage &picture) override
+    {
+        m_desktop.printed << QString::asprintf("picture %d,%d %dx%d", x, y, picture.width(), picture.height());
+        m_desktop.printedPictures << picture;
+    }
+    void endDoc() override { m_desktop.printed << QStringLiteral("end"); }
+
+private:
+    ScriptedDesktop &m_desktop;
+    int m_points = 12;
+    int m_x = 0;
+    int m_y = 0;
+};
+
+} // namespace
 
 Desktop::Answer ScriptedDesktop::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
 {
     messages.append({text, title, buttons, icon});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    if (m_answers.isEmpty()) {
+    if (m_answers.isEmpty())
         QTest::qFail(qPrintable(QStringLiteral("unexpected question: %1 / %2").arg(title, text)), __FILE__, __LINE__);
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    }
-    return m_answers.takeFirst();
+    return m_answers.isEmpty() ? Answer::Cancel : m_answers.takeFirst();
 }
 
 QString ScriptedDesktop::nextFile(const FileRequest &request)
 {
     fileRequests.append(request);
-    if (m_files.isEmpty()) {
+    if (m_files.isEmpty())
         QTest::qFail("unexpected file dialog", __FILE__, __LINE__);
-        return {};
-    }
-    return m_files.takeFirst();
-}
-
-QString ScriptedDesktop::openFileName(const FileRequest &request)
-{
-    return nextFile(request);
-}
-
-QString ScriptedDesktop::saveFileName(const FileRequest &request)
-{
-    return nextFile(request);
+    return m_files.isEmpty() ? QString() : m_files.takeFirst();
 }
 
 std::unique_ptr<PagePrinter> ScriptedDesktop::defaultPrinter()
 {
-    if (!hasPrinter)
-        return nullptr;
-    if (printerPdfFile.isEmpty())
-        return std::make_unique<RecordingPrinter>(printed, printedPictures);
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setOutputFileName(printerPdfFile);
-    pdf->setPageSize(QPageSize(QPageSize::A4));
-    return std::make_unique<QtPagePrinter>(std::move(pdf));
-}
-
-void RecordingPrinter::setFontSize(int points)
-{
-    m_points = points;
-    m_log << QStringLiteral("size %1").arg(points);
-}
-
-void RecordingPrinter::setCurrentX(int x)
-{
-    m_x = x;
-    m_log << QStringLiteral("x %1").arg(x);
-}
-
-void RecordingPrinter::setCurrentY(int y)
-{
-    m_y = y;
-    m_log << QStringLiteral("y %1").arg(y);
-}
-
-void RecordingPrinter::printStay(const QString &text)
-{
-    m_log << "print " + at() + text;
-    m_x += int(text.size()) * m_points * 10;
-}
-
-void RecordingPrinter::printLine(const QString &text)
-{
-    m_log << "line " + at() + text;
-    endLine();
-}
-
-void RecordingPrinter::newLine()
-{
-    m_log << QStringLiteral("newline");
-    endLine();
-}
-
-void RecordingPrinter::endLine()
-{
-    m_x = 0;
-    m_y += m_points * 20;
-}
-
-void RecordingPrinter::drawPicture(int x, int y, const QImage &picture)
-{
-    m_log << QStringLiteral("picture %1,%2 %3x%4").arg(x).arg(y).arg(picture.width()).arg(picture.height());
-    m_pictures << picture;
+    return hasPrinter ? std::make_unique<RecordingPrinter>(*this) : nullptr;
 }

@@ -1,6 +1,5 @@
 #include "window_fixture.h"
 
-#include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
 
@@ -41,19 +40,13 @@ void WindowFixture::click(const QString &buttonName) const
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-void WindowFixture::type(const QString &text) const
-{
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
-
 void WindowFixture::addWord(const QString &word, const QString &clue) const
 {
-    auto *wordBox = control<QLineEdit>(QStringLiteral("inp_word"));
-    auto *clueBox = control<QLineEdit>(QStringLiteral("inp_clue"));
-    wordBox->setFocus();
-    QTest::keyClicks(wordBox, word);
-    clueBox->setFocus();
-    QTest::keyClicks(clueBox, clue);
+    for (const auto &[name, text] : {std::pair{"inp_word", word}, std::pair{"inp_clue", clue}}) {
+        auto *box = control<QLineEdit>(QString::fromLatin1(name));
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
     click(QStringLiteral("cb_addword"));
 }
 

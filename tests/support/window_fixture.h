@@ -18,7 +18,6 @@ public:
     // False when start-up ended the program (another instance).
     bool start(const QStringList &arguments = {}, RandomSource random = {});
 
-    QString folder() const { return m_folder.path(); }
     QString path(const QString &name) const { return m_folder.filePath(name); }
     // Writes bytes to a file in the program folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes) const;
@@ -36,7 +35,7 @@ public:
     // button's release handler runs before its click).
     void click(const QString &buttonName) const;
     // Types text into the focused control with key events.
-    void type(const QString &text) const;
+    void type(const QString &text) const { QTest::keyClicks(QApplication::focusWidget(), text); }
     // Enters a word and its clue and presses Add.
     void addWord(const QString &word, const QString &clue) const;
     // Puts a puzzle file in the folder and opens it through the Open dialog.
