@@ -64,6 +64,17 @@ Puzzle FortyWordPuzzle()
     throw std::runtime_error("the forty words do not fit a 24 x 24 grid");
 }
 
+Puzzle FortyWordsHalfPlaced()
+{
+    Puzzle p = FortyWordPuzzle();
+    for (int w = MAXWORDS / 2 + 1; w <= MAXWORDS; ++w)
+        p.Words[w].stat = STAT_UNPLACED;
+    LoadGrid(p);
+    GenGridNbrs(p);
+    p.changed = false;
+    return p;
+}
+
 std::vector<SamplePuzzle> SamplePuzzles()
 {
     std::vector<SamplePuzzle> samples;
@@ -88,6 +99,7 @@ std::vector<SamplePuzzle> SamplePuzzles()
     TypeAnswers(answered);
     samples.push_back({"answers typed in play", answered});
     samples.push_back({"forty words", forty});
+    samples.push_back({"forty words, half in the grid", FortyWordsHalfPlaced()});
     samples.push_back({"forty words out of the grid", FortyUnplacedWords()});
     return samples;
 }

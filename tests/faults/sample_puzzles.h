@@ -20,6 +20,9 @@ Puzzle FortyUnplacedWords();
 // numbered. The same puzzle on every call.
 Puzzle FortyWordPuzzle();
 
+// The forty-word puzzle with words 21 to 40 taken out of the grid again.
+Puzzle FortyWordsHalfPlaced();
+
 struct SamplePuzzle {
     std::string name;
     Puzzle puzzle;
@@ -27,5 +30,5 @@ struct SamplePuzzle {
 
 // One word; a 15 x 15 grid; some words out of the grid; blanks, "&" and "-"
 // in words; Windows-1252 letters in clues; answers typed in play; the forty
-// word puzzle, placed and unplaced.
+// word puzzle, placed, half placed and unplaced.
 std::vector<SamplePuzzle> SamplePuzzles();

@@ -22,13 +22,26 @@ const std::string &FortyWordFile()
     return bytes;
 }
 
-// Four placed words with blanks, "&" and "-": short enough to open every cut of it in the window.
-std::string FourWordFile()
+// Half of its words out of the grid: the stored answers are not judged again on opening.
+const std::string &HalfPlacedFile()
+{
+    static const std::string bytes = WritePuzzleFile(FortyWordsHalfPlaced());
+    return bytes;
+}
+
+// Three placed words with blanks, "&" and "-" and one out of the grid:
+// short enough to open every cut of it in the window.
+Puzzle FourWords()
 {
     for (const SamplePuzzle &sample : SamplePuzzles())
         if (sample.name == "blanks and signs")
-            return WritePuzzleFile(sample.puzzle);
+            return sample.puzzle;
     return {};
+}
+
+std::string FourWordFile()
+{
+    return WritePuzzleFile(FourWords());
 }
 
 // The bytes whose changes are opened in the window: the header, the first
@@ -79,14 +92,23 @@ QString WindowOpenFault(WindowFixture &f, const std::string &bytes)
     return p.nwords == 0 ? QString() : QStringLiteral("refused but kept words");
 }
 
-void AddByteChangeRows()
+void AddByteChangeRows(bool bothFiles)
 {
     QTest::addColumn<ByteChange>("change");
-    QTest::newRow("0x00") << ByteChange([](char) { return char(0x00); });
-    QTest::newRow("0xFF") << ByteChange([](char) { return char(0xFF); });
-    QTest::newRow("0x80") << ByteChange([](char) { return char(0x80); });
-    QTest::newRow("+1") << ByteChange([](char b) { return char(b + 1); });
-    QTest::newRow("-1") << ByteChange([](char b) { return char(b - 1); });
+    QTest::addColumn<bool>("halfPlaced");
+    const std::pair<const char *, ByteChange> changes[] = {
+        {"0x00", [](char) { return char(0x00); }},
+        {"0xFF", [](char) { return char(0xFF); }},
+        {"0x80", [](char) { return char(0x80); }},
+        {"+1", [](char b) { return char(b + 1); }},
+        {"-1", [](char b) { return char(b - 1); }},
+    };
+    for (const bool halfPlaced : {false, true}) {
+        if (halfPlaced && !bothFiles)
+            continue;
+        for (const auto &[name, change] : changes)
+            QTest::addRow("%s%s", name, halfPlaced ? ", half placed" : "") << change << halfPlaced;
+    }
 }
 
 } // namespace
@@ -107,12 +129,13 @@ private slots:
         QCOMPARE(OpenFault(whole), std::string());
     }
 
-    void everyChangedByteIsRefusedOrOpensSoundly_data() { AddByteChangeRows(); }
+    void everyChangedByteIsRefusedOrOpensSoundly_data() { AddByteChangeRows(true); }
     void everyChangedByteIsRefusedOrOpensSoundly()
     {
         // Any one byte of a forty-word file set to 0x00, 0xFF, 0x80 or moved by one gives a refusal or a sound puzzle.
         QFETCH(ByteChange, change);
-        std::string bytes = FortyWordFile();
+        QFETCH(bool, halfPlaced);
+        std::string bytes = halfPlaced ? HalfPlacedFile() : FortyWordFile();
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const char kept = bytes[i];
             bytes[i] = change(kept);
@@ -135,7 +158,7 @@ private slots:
         }
     }
 
-    void windowOpensEveryChangedByteSoundlyOrRefusesIt_data() { AddByteChangeRows(); }
+    void windowOpensEveryChangedByteSoundlyOrRefusesIt_data() { AddByteChangeRows(false); }
     void windowOpensEveryChangedByteSoundlyOrRefusesIt()
     {
         // Through the window's Open, a changed byte of the header or of a record gives the open failure or a
@@ -153,6 +176,42 @@ private slots:
             QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("byte %1: %2").arg(i).arg(fault)));
             bytes[i] = kept;
         }
+    }
+
+    void recordsThatWouldBreakThePuzzleAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        Puzzle flag = FourWords();
+        flag.Words[2].pwok = 2;  // word 4 is out of the grid, so no answer is judged on opening
+        Puzzle mark = FourWords();
+        mark.Words[4].word.assign("R2#D2");
+        Puzzle answer = FourWords();
+        answer.Words[1].pword.assign("RO#K");
+        Puzzle twice = FourWords();
+        twice.Words[4].word.assign("X-RAY");
+        QTest::newRow("answer flag 2") << QByteArray::fromStdString(WritePuzzleFile(flag))
+                                       << "Word 2: answer flag 2 is outside 0..1";
+        QTest::newRow("# in a word") << QByteArray::fromStdString(WritePuzzleFile(mark))
+                                     << "Word 4: holds the empty-cell mark #";
+        QTest::newRow("# in an answer") << QByteArray::fromStdString(WritePuzzleFile(answer))
+                                        << "Word 1: holds the empty-cell mark #";
+        QTest::newRow("a word twice") << QByteArray::fromStdString(WritePuzzleFile(twice))
+                                      << "Word 4 repeats word 2";
+    }
+    void recordsThatWouldBreakThePuzzleAreRefused()
+    {
+        // A record whose answer flag would hide the word in the picture, whose word or answer holds the
+        // empty-cell mark "#", or that repeats a word, makes the file refused with its reason.
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        WindowFixture f;
+        QVERIFY(f.start());
+        f.open(bytes, QStringLiteral("damaged.gly"));
+        QCOMPARE(f.desktop.messages.size(), 1);
+        QCOMPARE(f.desktop.messages[0].text, reason + QStringLiteral("\rFile: ") + f.path(QStringLiteral("damaged.gly")));
+        QCOMPARE(f.desktop.messages[0].title, QStringLiteral("Open Error"));
+        QCOMPARE(f.puzzle().nwords, 0);
     }
 
     void openThenSaveGivesTheSameBytes_data()
