@@ -30,6 +30,7 @@ constexpr int CANNOT_DROP_PRIVILEGES = 125;
 struct Limits {
     bool asNobody = false;
     qint64 fileSize = -1;  // bytes; -1 = none
+    QString program = QStringLiteral(GRIDLY_FAULT_WRITER);
 };
 
 struct Outcome {
@@ -52,7 +53,7 @@ void Prepare(QProcess &process, const QStringList &arguments, const Limits &limi
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     process.setProcessEnvironment(env);
-    process.setProgram(QStringLiteral(GRIDLY_FAULT_WRITER));
+    process.setProgram(limits.program);
     process.setArguments(arguments);
     process.setProcessChannelMode(QProcess::MergedChannels);
     // Runs in the child between fork and exec: only async-signal-safe calls.
@@ -127,13 +128,17 @@ QByteArray OldPuzzle()
 }
 
 // A folder that the writer (run as nobody when this test runs as root)
-// may read and not write; old.gly in it.
+// may read and not write; old.gly in it. A copy of the writer lies beside
+// it, so that nobody can run it wherever the build folder is.
 class ReadOnlyFolder {
 public:
     ReadOnlyFolder() : m_folder(m_base.filePath(QStringLiteral("puzzles")))
     {
         QDir().mkdir(m_folder);
         WriteAll(oldFile(), OldPuzzle());
+        QFile::copy(QStringLiteral(GRIDLY_FAULT_WRITER), writer());
+        QFile::setPermissions(writer(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                            | QFile::ExeOther);
         QFile::setPermissions(m_base.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                   | QFile::ReadOther | QFile::ExeOther);
         QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
@@ -144,6 +149,8 @@ public:
     static bool asNobody() { return geteuid() == 0; }
     QString folder() const { return m_folder; }
     QString oldFile() const { return QDir(m_folder).filePath(QStringLiteral("old.gly")); }
+    QString writer() const { return m_base.filePath(QStringLiteral("gridly_fault_writer")); }
+    Limits limits() const { return {asNobody(), -1, writer()}; }
 
 private:
     QTemporaryDir m_base;
@@ -189,7 +196,7 @@ private slots:
         QFETCH(QString, value);
         ReadOnlyFolder f;
         const QString target = mode == QLatin1String("window") ? f.folder() : f.oldFile();
-        const Outcome outcome = Run(WriterArguments(mode, target, value), {ReadOnlyFolder::asNobody(), -1});
+        const Outcome outcome = Run(WriterArguments(mode, target, value), f.limits());
         if (outcome.exitCode == CANNOT_DROP_PRIVILEGES)
             QSKIP("running as root, but cannot switch to the unprivileged user 65534 here");
         QCOMPARE(outcome.exitCode, 1);
