@@ -85,10 +85,18 @@ std::optional<std::string> RecordFault(const WordEntry &e, int gcols, int grows)
     // The grid takes a word's letters from its first character on.
     if (e.word[0] == ' ')
         return std::string("word does not start in its first character");
+    // "#" marks an empty cell in both grids: a word or an answer holding it
+    // would turn its own cell into an empty one.
+    if (e.word.trimmed().find(CELL_EMPTY) != std::string::npos || e.pword.str().find(CELL_EMPTY) != std::string::npos)
+        return std::string("holds the empty-cell mark #");
     if (e.dr != DIR_ACROSS && e.dr != DIR_DOWN)
         return std::string("direction is not Acro or Down");
     if (e.stat < STAT_NONE || e.stat > STAT_UNPLACED)
         return Range("status", e.stat, STAT_NONE, STAT_UNPLACED);
+    // The picture draws right and wrong answers in two passes by this flag;
+    // any other value would leave the word out of the picture.
+    if (e.pwok != 0 && e.pwok != 1)
+        return Range("answer flag", e.pwok, 0, 1);
     if (e.placed()) {
         const bool inside = e.gc >= 1 && e.gr >= 1 && e.cellCol(e.lw) <= gcols && e.cellRow(e.lw) <= grows;
         if (!inside)
@@ -116,6 +124,17 @@ std::optional<std::string> CrossingFault(const std::vector<WordEntry> &words)
             owner(c, r) = int16_t(i + 1);
         }
     }
+    return std::nullopt;
+}
+
+// Two records of the same word: the list holds each word once, and Update
+// could never change the later one's clue.
+std::optional<std::string> RepeatFault(const std::vector<WordEntry> &words)
+{
+    for (std::size_t i = 0; i < words.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j)
+            if (words[i].word.trimmed() == words[j].word.trimmed())
+                return "Word " + std::to_string(i + 1) + " repeats word " + std::to_string(j + 1);
     return std::nullopt;
 }
 
@@ -190,6 +209,8 @@ PuzzleFileRead ReadPuzzleFile(std::string_view bytes)
         if (const auto fault = RecordFault(file.words.back(), file.gcols, file.grows))
             return Failure("Word " + std::to_string(i) + ": " + *fault);
     }
+    if (const auto fault = RepeatFault(file.words))
+        return Failure(*fault);
     if (const auto fault = CrossingFault(file.words))
         return Failure(*fault);
     return {PuzzleFileStatus::Ok, {}, std::move(file)};

@@ -50,8 +50,9 @@ struct PuzzleFileRead {
 // Accepts only what keeps the puzzle sound: 0..40 words, grid 15..24 each
 // way, colour 0..5, every word left-aligned with its lw in 1..24 and equal to
 // its trimmed length, dr "Acro" or "Down", stat 0..2 (3 only exists while a grid is generated,
-// so a file holding it is damaged), and placed words inside the grid that
-// agree at every crossing. The characters of words and clues are not checked.
+// so a file holding it is damaged), pwok 0 or 1, no "#" (the empty-cell mark) in a
+// word or an answer, no word twice, and placed words inside the grid that agree at every
+// crossing. Otherwise the characters of words and clues are not checked.
 // Bytes after the last record are ignored.
 PuzzleFileRead ReadPuzzleFile(std::string_view bytes);
 

@@ -7,10 +7,15 @@ bool Within(int value, int low, int high)
     return value >= low && value <= high;
 }
 
+std::string WordName(int i)
+{
+    return "word " + std::to_string(i);
+}
+
 std::string WordFault(const Puzzle &p, int i)
 {
     const WordEntry &e = p.Words[i];
-    const std::string name = "word " + std::to_string(i);
+    const std::string name = WordName(i);
     if (!Within(e.lw, 1, WORDLEN))
         return name + ": lw " + std::to_string(e.lw) + " outside 1..24";
     if (!e.placed())
@@ -20,6 +25,67 @@ std::string WordFault(const Puzzle &p, int i)
     for (int k = 1; k <= e.lw; ++k)
         if (p.CWGrid(e.cellCol(k), e.cellRow(k)) != e.word[std::size_t(k - 1)])
             return name + ": CWGrid differs at letter " + std::to_string(k);
+    return {};
+}
+
+// The fields the grid and the play code rely on: the trimmed word starts in
+// the first character and is lw long, and direction and flags hold values
+// the other code knows.
+std::string WordFormFault(const Puzzle &p, int i)
+{
+    const WordEntry &e = p.Words[i];
+    const std::string name = WordName(i);
+    if (e.word[0] == ' ' || std::size_t(e.lw) != e.word.trimmed().size())
+        return name + ": lw differs from its trimmed word";
+    if (e.dr != DIR_ACROSS && e.dr != DIR_DOWN)
+        return name + ": direction is not Acro or Down";
+    if (!Within(e.stat, STAT_NONE, STAT_UNPLACED))
+        return name + ": stat " + std::to_string(e.stat) + " outside 0..2";
+    if (!Within(e.pwok, 0, 1))
+        return name + ": pwok " + std::to_string(e.pwok) + " outside 0..1";
+    return {};
+}
+
+std::string DuplicateFault(const Puzzle &p)
+{
+    for (int i = 1; i <= p.nwords; ++i)
+        for (int j = i + 1; j <= p.nwords; ++j)
+            if (p.Words[i].word.trimmed() == p.Words[j].word.trimmed())
+                return WordName(i) + " and " + WordName(j) + " are the same word";
+    return {};
+}
+
+bool Covers(const WordEntry &e, int c, int r)
+{
+    return e.across() ? r == e.gr && c >= e.gc && c < e.gc + e.lw : c == e.gc && r >= e.gr && r < e.gr + e.lw;
+}
+
+// Every cell of a placed word is a letter cell of both grids and is owned in
+// CWIdx by a placed word through it; every other cell is empty in both.
+std::string CellFault(const Puzzle &p)
+{
+    Grid<bool> covered{false};
+    for (int i = 1; i <= p.nwords; ++i) {
+        const WordEntry &e = p.Words[i];
+        if (!e.placed())
+            continue;
+        for (int k = 1; k <= e.lw; ++k) {
+            const int c = e.cellCol(k), r = e.cellRow(k);
+            const std::string where = WordName(i) + ": letter " + std::to_string(k);
+            covered(c, r) = true;
+            if (p.CWGrid(c, r) == CELL_EMPTY)
+                return where + " is the empty-cell mark";
+            if (p.Pgrid(c, r) == CELL_EMPTY)
+                return where + " is black in Pgrid";
+            const int owner = p.CWIdx(c, r);
+            if (owner < 1 || !p.Words[owner].placed() || !Covers(p.Words[owner], c, r))
+                return where + " has no placed word in CWIdx";
+        }
+    }
+    for (int c = 1; c <= GRIDMAX; ++c)
+        for (int r = 1; r <= GRIDMAX; ++r)
+            if (!covered(c, r) && (p.CWGrid(c, r) != CELL_EMPTY || p.Pgrid(c, r) != CELL_EMPTY))
+                return "cell " + std::to_string(c) + "," + std::to_string(r) + " outside every word is not empty";
     return {};
 }
 
@@ -47,5 +113,10 @@ std::string CheckInvariants(const Puzzle &p)
         for (int r = 1; r <= GRIDMAX; ++r)
             if (!Within(p.CWIdx(c, r), 0, p.nwords))
                 return "CWIdx outside 0..nwords";
-    return {};
+    for (int i = 1; i <= p.nwords; ++i)
+        if (std::string fault = WordFormFault(p, i); !fault.empty())
+            return fault;
+    if (std::string fault = DuplicateFault(p); !fault.empty())
+        return fault;
+    return CellFault(p);
 }

@@ -77,7 +77,7 @@ std::string SanitizeClueText(std::string_view utf8)
     std::size_t pos = 0;
     while (pos < utf8.size() && kept < CLUELEN) {
         const char32_t c = DecodeUtf8(utf8, pos);
-        if (c < 32 || c == 127 || !Cp1252CanHold(c))
+        if (c < 32 || (c >= 127 && c <= 159) || !Cp1252CanHold(c))
             continue;
         AppendUtf8(out, c);
         ++kept;

@@ -1,0 +1,34 @@
+// DisplayGrid on a 24 x 24 grid holding forty placed words: the drawing of
+// the picture alone, and the whole refresh through the window (a click on a
+// colour box redraws the grid, and the event loop paints it).
+#include "sample_puzzles.h"
+#include "view/grid_renderer.h"
+#include "window_fixture.h"
+
+#include "document/puzzle_file.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+static void BM_RenderGrid(benchmark::State &state)
+{
+    const Puzzle p = FortyWordPuzzle();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RenderGrid(p, false));
+}
+BENCHMARK(BM_RenderGrid)->Unit(benchmark::kMicrosecond);
+
+static void BM_DisplayGridThroughTheWindow(benchmark::State &state)
+{
+    WindowFixture f;
+    f.start();
+    f.open(QByteArray::fromStdString(WritePuzzleFile(FortyWordPuzzle())));
+    int box = 0;
+    for (auto _ : state) {
+        f.click(QStringLiteral("cl_gbox_%1").arg(box));
+        QApplication::processEvents();
+        box = 1 - box;
+    }
+}
+BENCHMARK(BM_DisplayGridThroughTheWindow)->Unit(benchmark::kMicrosecond);

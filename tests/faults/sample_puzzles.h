@@ -1,0 +1,34 @@
+// Sound puzzles as the program itself leaves them (words placed by the
+// generator, numbered, answers carried from the player's grid), for the fault
+// tests, the fuzzers' seeds and the benchmarks.
+#pragma once
+
+#include "document/gridlymod.h"
+#include "grid/random_source.h"
+
+#include <string>
+#include <vector>
+
+// The same sequence of draws on every call with the same seed.
+RandomSource SeededRandom(unsigned seed);
+
+// Forty different words, each with its own clue, none in the grid, on a
+// 24 x 24 grid.
+Puzzle FortyUnplacedWords();
+
+// The forty words generated into the 24 x 24 grid: every word placed and
+// numbered. The same puzzle on every call.
+Puzzle FortyWordPuzzle();
+
+// The forty-word puzzle with words 21 to 40 taken out of the grid again.
+Puzzle FortyWordsHalfPlaced();
+
+struct SamplePuzzle {
+    std::string name;
+    Puzzle puzzle;
+};
+
+// One word; a 15 x 15 grid; some words out of the grid; blanks, "&" and "-"
+// in words; Windows-1252 letters in clues; answers typed in play; the forty
+// word puzzle, placed, half placed and unplaced.
+std::vector<SamplePuzzle> SamplePuzzles();
