@@ -94,7 +94,7 @@ private slots:
         // The header first, then the items in number order, each "07- " and the whole clue; a click chooses its word.
         std::vector<WordSpec> words;  // ten words across on the odd rows, the bottom one first in the list
         for (int r = 19; r >= 1; r -= 2)
-            words.push_back({"CAT", 1, r, "Acro", "Row " + std::to_string(r)});
+            words.push_back({"CA" + std::string(1, char('A' + r)), 1, r, "Acro", "Row " + std::to_string(r)});
         WindowFixture f;
         QVERIFY(StartPlaying(f, MakePuzzle(words, 20, 20)));
         QListWidget *across = f.control<QListWidget>("clue_lst_A");
