@@ -1,6 +1,7 @@
 // DisplayGrid on a 24 x 24 grid holding forty placed words: the drawing of
 // the picture alone, and the whole refresh through the window (a click on a
 // colour box redraws the grid, and the event loop paints it).
+#include "bench_application.h"
 #include "sample_puzzles.h"
 #include "view/grid_renderer.h"
 #include "window_fixture.h"
@@ -13,14 +14,17 @@
 
 static void BM_RenderGrid(benchmark::State &state)
 {
+    EnsureApplication();
     const Puzzle p = FortyWordPuzzle();
+    GridRenderer renderer;  // as the window keeps one
     for (auto _ : state)
-        benchmark::DoNotOptimize(RenderGrid(p, false));
+        benchmark::DoNotOptimize(renderer.render(p, false));
 }
 BENCHMARK(BM_RenderGrid)->Unit(benchmark::kMicrosecond);
 
 static void BM_DisplayGridThroughTheWindow(benchmark::State &state)
 {
+    EnsureApplication();
     WindowFixture f;
     f.start();
     f.open(QByteArray::fromStdString(WritePuzzleFile(FortyWordPuzzle())));

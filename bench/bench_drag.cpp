@@ -2,6 +2,7 @@
 // holding 40 words: the drag picture redrawn over the grid beneath it and the
 // position under the pointer tested. The real window runs on the offscreen
 // platform; the moves go to the grid picture as its mouse grab delivers them.
+#include "bench_application.h"
 #include "document/puzzle_file.h"
 #include "print/page_printer.h"
 #include "view/grid_picture.h"
@@ -55,19 +56,6 @@ void SendMove(QWidget *widget, QPoint at)
 {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(widget, &move);
-}
-
-// The one application of the program, on the offscreen platform unless told otherwise.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "gridly_bench_drag";
-    static char *argv[] = {name, nullptr};
-    if (QApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
 }
 
 // The window with the puzzle open and the first word picked up from the grid.

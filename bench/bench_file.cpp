@@ -2,6 +2,7 @@
 // temporary file that replaces the old one, read back, checked and applied
 // to the puzzle; and the same through the window's Save and Open buttons,
 // with the picture and the panel refreshed.
+#include "bench_application.h"
 #include "document/puzzle_file.h"
 #include "sample_puzzles.h"
 #include "window/file_store.h"
@@ -13,6 +14,7 @@
 
 static void BM_SaveThenOpenFile(benchmark::State &state)
 {
+    EnsureApplication();
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("forty.gly"));
     const Puzzle saved = FortyWordPuzzle();
@@ -32,6 +34,7 @@ BENCHMARK(BM_SaveThenOpenFile)->Unit(benchmark::kMicrosecond);
 
 static void BM_SaveThenOpenThroughTheWindow(benchmark::State &state)
 {
+    EnsureApplication();
     WindowFixture f;
     f.start();
     f.open(QByteArray::fromStdString(WritePuzzleFile(FortyWordPuzzle())), QStringLiteral("forty.gly"));

@@ -3,6 +3,7 @@
 // a private program folder (no gridly.cfg, so it opens nothing) with its own
 // runtime folder (so no other instance is found), and started with the
 // first-paint probe preloaded, which ends it at its first painted frame.
+#include "bench_application.h"
 #include "first_paint_probe.h"
 
 #include <QByteArray>
@@ -54,6 +55,7 @@ std::vector<char *> Pointers(std::vector<std::string> &texts)
 
 static void BM_StartToFirstPaint(benchmark::State &state)
 {
+    EnsureApplication();
     QTemporaryDir folder;
     const QString program = folder.filePath(QStringLiteral("gridly"));
     QFile::copy(QStringLiteral(GRIDLY_EXECUTABLE), program);

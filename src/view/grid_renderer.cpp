@@ -13,7 +13,7 @@ QColor toColor(Rgb rgb)
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-QFont gridFont(int pixelSize, bool bold)
+QFont GridFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(pixelSize);
@@ -22,7 +22,8 @@ QFont gridFont(int pixelSize, bool bold)
     return font;
 }
 
-void drawWordCells(QPainter &painter, const Puzzle &p, const WordEntry &entry, const QColor &cellColor)
+void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, const WordEntry &entry,
+                   const QColor &cellColor)
 {
     const bool showLetters = p.playing() || p.gridwrd;
     const std::string text = p.playing() ? entry.pword.str() : entry.word.str();
@@ -32,7 +33,7 @@ void drawWordCells(QPainter &painter, const Puzzle &p, const WordEntry &entry, c
         painter.fillRect(left, top, CELLPX + 1, CELLPX + 1, cellColor);
         const char letter = text[std::size_t(k - 1)];
         if (letter != ' ' && showLetters)
-            DrawTextAt(painter, left + txtoff, top + txtoff, QString::fromStdString(Cp1252ToUtf8({&letter, 1})));
+            letters.draw(painter, left + txtoff, top + txtoff, QString::fromStdString(Cp1252ToUtf8({&letter, 1})));
     }
 }
 
@@ -43,7 +44,14 @@ void DrawTextAt(QPainter &painter, int left, int top, const QString &text)
     painter.drawText(left, top + painter.fontMetrics().ascent(), text);
 }
 
+GridRenderer::GridRenderer() : m_letters(GridFont(11, true)), m_numbers(GridFont(9, false)) {}
+
 QImage RenderGrid(const Puzzle &p, bool validWord)
+{
+    return GridRenderer().render(p, validWord);
+}
+
+QImage GridRenderer::render(const Puzzle &p, bool validWord)
 {
     const int width = p.gcols * CELLPX + 1;
     const int height = p.grows * CELLPX + 1;
@@ -54,7 +62,6 @@ QImage RenderGrid(const Puzzle &p, bool validWord)
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setPen(Qt::black);
-    painter.setFont(gridFont(11, true));
 
     // Correct words are drawn last, so their colour wins where words cross.
     for (int pass = 0; pass <= 1; ++pass) {
@@ -62,22 +69,20 @@ QImage RenderGrid(const Puzzle &p, bool validWord)
         for (int i = 1; i <= p.nwords; ++i) {
             const WordEntry &entry = p.Words[i];
             if (entry.placed() && entry.pwok == pass)
-                drawWordCells(painter, p, entry, cellColor);
+                drawWordCells(painter, m_letters, p, entry, cellColor);
         }
     }
 
-    painter.setFont(gridFont(9, false));
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &entry = p.Words[i];
         if (entry.placed() && entry.nbr != 0)
-            DrawTextAt(painter, (entry.gc - 1) * CELLPX + 2, (entry.gr - 1) * CELLPX, QString::number(entry.nbr));
+            m_numbers.draw(painter, (entry.gc - 1) * CELLPX + 2, (entry.gr - 1) * CELLPX, QString::number(entry.nbr));
     }
 
-    painter.drawLine(0, 0, width - 1, 0);
-    painter.drawLine(0, 0, 0, height - 1);
-    for (int x = CELLPX; x <= p.gcols * CELLPX; x += CELLPX)
-        painter.drawLine(x, 0, x, height - 1);
-    for (int y = CELLPX; y <= p.grows * CELLPX; y += CELLPX)
-        painter.drawLine(0, y, width - 1, y);
+    // One-pixel lines as filled rectangles: the same pixels, far cheaper than stroking.
+    for (int x = 0; x <= p.gcols * CELLPX; x += CELLPX)
+        painter.fillRect(x, 0, 1, height, Qt::black);
+    for (int y = 0; y <= p.grows * CELLPX; y += CELLPX)
+        painter.fillRect(0, y, width, 1, Qt::black);
     return image;
 }

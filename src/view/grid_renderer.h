@@ -5,10 +5,23 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/text_stamps.h"
 
 #include <QImage>
 
-// validWord: the "Valid Word Indicator" is checked (correct words turn yellow in play).
+// Keeps the letters and numbers it has laid out from one picture to the next.
+class GridRenderer {
+public:
+    GridRenderer();
+    // validWord: the "Valid Word Indicator" is checked (correct words turn yellow in play).
+    QImage render(const Puzzle &p, bool validWord);
+
+private:
+    TextStamps m_letters;
+    TextStamps m_numbers;
+};
+
+// One picture from a renderer of its own.
 QImage RenderGrid(const Puzzle &p, bool validWord);
 
 // Text drawn by its top-left corner, as the grid and the drag picture place it.

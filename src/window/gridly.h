@@ -8,6 +8,7 @@
 #include "grid/generator.h"
 #include "grid/random_source.h"
 #include "panel/drag_state.h"
+#include "view/grid_renderer.h"
 #include "play/play_keys.h"
 #include "window/desktop.h"
 
@@ -161,6 +162,7 @@ private:
     QString m_dialogFolder;   // where the next file dialog starts
     bool m_ended = false;     // Exit completed; the window may close
     DragState m_drag;
+    GridRenderer m_gridRenderer;
     QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag
     PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 

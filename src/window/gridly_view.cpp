@@ -12,7 +12,7 @@
 
 void gridly::DisplayGrid()
 {
-    pb->setImage(RenderGrid(m_puzzle, ck_valid_word->isChecked()));
+    pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked()));
     // Centred on the white frame, one pixel up and left, halves dropped.
     const QRect frame = sh_fr->geometry();
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
