@@ -4,7 +4,7 @@
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
-#include "window/clue_list.h"
+#include "play/clue_list.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -8,7 +8,7 @@
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
-#include "window/clue_list.h"
+#include "play/clue_list.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -11,8 +11,8 @@
 #include "view/cell_geometry.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
-#include "window/clue_list.h"
-#include "window/play_key_codes.h"
+#include "play/clue_list.h"
+#include "play/play_key_codes.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "window/clue_list.h"
+#include "play/clue_list.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "window/play_key_codes.h"
+#include "play/play_key_codes.h"
 
 #include "play/play_keys.h"
 
