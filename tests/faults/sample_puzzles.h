@@ -4,13 +4,9 @@
 #pragma once
 
 #include "document/gridlymod.h"
-#include "grid/random_source.h"
 
 #include <string>
 #include <vector>
-
-// The same sequence of draws on every call with the same seed.
-RandomSource SeededRandom(unsigned seed);
 
 // Forty different words, each with its own clue, none in the grid, on a
 // 24 x 24 grid.
