@@ -73,7 +73,6 @@ private:
     void ReadConfiguration(QString &savedMode);
     QString AskFileName(bool save);
     bool OfferToSave(const QString &question, const QString &title);
-    void ShowOpenError(const QString &text);
 
     // Word list editing (gridly_words.cpp)
     void cb_addword_Click();

@@ -1,6 +1,7 @@
 // Editing the word list: the word and clue boxes, Add, Update, Delete, Clear.
 #include "window/gridly.h"
 
+#include "document/blank_trim.h"
 #include "document/text_codec.h"
 #include "document/word_rules.h"
 
@@ -10,21 +11,12 @@
 
 namespace {
 
-QString TrimBlanks(const QString &text)
-{
-    qsizetype first = 0, last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 // The box's text trimmed of blanks, written back, as Windows-1252 bytes.
 std::string TakeTrimmed(QLineEdit *box)
 {
-    box->setText(TrimBlanks(box->text()));
-    return EntryTextToCp1252(box->text().toStdString());
+    const std::string trimmed(TrimBlanks(box->text().toStdString()));
+    box->setText(QString::fromStdString(trimmed));
+    return EntryTextToCp1252(trimmed);
 }
 
 bool IsEnter(const QKeyEvent *event)
