@@ -1,5 +1,6 @@
 #include "panel/row_label.h"
 
+#include "view/background.h"
 #include "view/twips.h"
 
 #include <QMouseEvent>
@@ -8,7 +9,6 @@ RowLabel::RowLabel(QWidget *parent, int index) : QLabel(parent), m_index(index)
 {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    setAutoFillBackground(true);
     setIndent(3);
     setBackground(Qt::white);
 }
@@ -18,9 +18,7 @@ void RowLabel::setBackground(const QColor &color)
     if (color == m_background)
         return;
     m_background = color;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    SetBackground(this, color);
 }
 
 void RowLabel::mousePressEvent(QMouseEvent *event)

@@ -1,14 +1,15 @@
 #include "view/colour_box.h"
 
+#include "view/background.h"
+
 #include <QMouseEvent>
 
 ColourBox::ColourBox(QWidget *parent, int index, const QColor &color)
     : QFrame(parent), m_index(index), m_color(color)
 {
-    setAutoFillBackground(true);
+    SetBackground(this, color);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::black);  // the chosen box's border
     setPalette(pal);
     setCursor(Qt::PointingHandCursor);
     setChosen(false);

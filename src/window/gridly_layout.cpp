@@ -4,6 +4,7 @@
 
 #include "panel/panel_layout.h"
 #include "panel/row_label.h"
+#include "view/background.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
@@ -73,13 +74,6 @@ ShapeBox *shape(QWidget *parent, const char *name, const QColor &border, int lef
     return box;
 }
 
-void setBackground(QWidget *widget, const QColor &color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, color);
-    widget->setPalette(pal);
-}
 
 } // namespace
 
@@ -190,7 +184,7 @@ void gridly::createControls()
     // Word panel.
     fr_winp = frame(this, "fr_winp", 8565, -60, 3330, 6195);
     lb_wind = label(fr_winp, "lb_wind", {}, 15, 210, 90, 390);
-    setBackground(lb_wind, Qt::red);
+    SetBackground(lb_wind, Qt::red);
     lb_wind->hide();
     QFont rowFont = font();
     rowFont.setBold(true);
@@ -213,14 +207,14 @@ void gridly::createControls()
     lb_wcnt = label(fr_winp, "lb_wcnt", QStringLiteral("0"), 1665, 5685, 720, 285);
     lb_wcnt->setAlignment(Qt::AlignCenter);
     lb_wcnt->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackground(lb_wcnt, QColor(192, 255, 255));
+    SetBackground(lb_wcnt, QColor(192, 255, 255));
 
     // Direction control below the panel.
     sh_chg1 = shape(this, "sh_chg1", QColor(128, 128, 128), 8565, 6195, 3315, 1170);
     sh_chg2 = shape(this, "sh_chg2", Qt::white, 8580, 6210, 3315, 1170);
     drg_change = label(this, "drg_change", {}, 9930, 6510, 540, 540);
     drg_change->setAlignment(Qt::AlignCenter);
-    setBackground(drg_change, QColor(224, 224, 224));
+    SetBackground(drg_change, QColor(224, 224, 224));
     Label3 = label(this, "Label3", QStringLiteral("Direction"), 9690, 7080, 1020, 225);
     Label3->setAlignment(Qt::AlignCenter);
     drga_ico = icon(QStringLiteral("across")).pixmap(32, 32);
@@ -249,7 +243,7 @@ void gridly::createControls()
     lb_playstat = label(fr_logo, "lb_playstat", {}, 1440, 570, 4095, 330);
     lb_playstat->setAlignment(Qt::AlignCenter);
     lb_playstat->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setBackground(lb_playstat, QColor(255, 255, 128));
+    SetBackground(lb_playstat, QColor(255, 255, 128));
     ck_valid_word = pictureButton(fr_logo, "ck_valid_word", 5655, 195, QStringLiteral("Valid Word Indicator on/off"), QStringLiteral("validword"));
     ck_valid_word->setCheckable(true);
     ck_valid_word->setIcon(toggleIcon(QStringLiteral("validword")));

@@ -2,6 +2,7 @@
 #include "window/gridly.h"
 
 #include "grid/grid_ops.h"
+#include "view/background.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/grid_renderer.h"
@@ -25,9 +26,7 @@ void gridly::cl_gbox_Click(int index)
     m_puzzle.gboxidx = int16_t(index);
     m_puzzle.gridclr = GRID_BOX_COLOURS[std::size_t(index)];
     cl_gbox[std::size_t(index)]->setChosen(true);
-    QPalette pal = drg_change->palette();
-    pal.setColor(QPalette::Window, cl_gbox[std::size_t(index)]->color());
-    drg_change->setPalette(pal);
+    SetBackground(drg_change, cl_gbox[std::size_t(index)]->color());
     DisplayGrid();
     if (m_puzzle.nwords > 0)
         m_puzzle.changed = true;

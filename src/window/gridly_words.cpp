@@ -99,8 +99,7 @@ void gridly::cb_addword_Click()
     }
     SetScrollRange();
     BringIntoView(m_puzzle.nwords);
-    cb_clear_Click();
-    SetCmdButtons();
+    cb_clear_Click();  // which brings the command states up to date
 }
 
 void gridly::cb_updtword_Click()
