@@ -38,9 +38,10 @@ private slots:
     void enteredWordsAreFilteredTrimmedAndChecked()
     {
         // Typed lower case appears in capitals, "." and "!" do not appear, Enter moves to the clue; Add stores
-        // the trimmed word out of the grid, shows it in row 0 and empties the boxes; pasted text is cut to the
-        // box's length, then the word box keeps what typing could give and the clue box what a puzzle file can
-        // store; a refused Add shows its message titled "Add Word" with the focus in the box at fault.
+        // the trimmed word out of the grid, shows it in row 0 and empties the boxes; pasted text keeps what typing
+        // could give in the word box and what a puzzle file can store in the clue box, then is cut to 24 and 40
+        // characters; a refused Add shows its message titled "Add Word" with the focus in the box at fault;
+        // editing keys keep their meaning in the word box.
         QTest::keyClicks(wordBox, QStringLiteral(" ice-cream & co.! "));
         QCOMPARE(wordBox->text(), QStringLiteral(" ICE-CREAM & CO "));
         QTest::keyClick(wordBox, Qt::Key_Return);
@@ -55,11 +56,11 @@ private slots:
         QVERIFY(wordBox->text().isEmpty() && clueBox->text().isEmpty() && wordBox->hasFocus());
         QGuiApplication::clipboard()->setText(QStringLiteral("naïve#word\tis ok & well-made, really long text"));
         QTest::keyClick(wordBox, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(wordBox->text(), QStringLiteral("NAVEWORDIS OK & WELL-"));
+        QCOMPARE(wordBox->text(), QStringLiteral("NAVEWORDIS OK & WELL-MAD"));
         QGuiApplication::clipboard()->setText(QStringLiteral("Café \u4E2D\u6587 ☃ €uro: ") + QString(40, 'x'));
         clueBox->setFocus();
         QTest::keyClick(clueBox, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(clueBox->text(), QStringLiteral("Café   €uro: xxxxxxxxxxxxxxxxxxxxxxxx"));
+        QCOMPARE(clueBox->text(), QStringLiteral("Café   €uro: ") + QString(27, 'x'));
         f->click("cb_clear");
         f->addWord(QStringLiteral("DOG"), QStringLiteral(" "));
         QVERIFY(clueBox->hasFocus() && f->desktop.messages.value(0).icon == Desktop::Icon::Information);
@@ -68,6 +69,10 @@ private slots:
         f->addWord(QStringLiteral(" "), QStringLiteral("A clue"));
         QVERIFY(wordBox->hasFocus() && f->puzzle().nwords == 1);
         QCOMPARE(message(1), QStringLiteral("Word is Blank.\rPlease Enter a Word|Add Word"));
+        QTest::keyClicks(wordBox, QStringLiteral("abcdef"));
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Tab})
+            QTest::keyClick(wordBox, key);
+        QVERIFY(wordBox->text() == QStringLiteral("CDEF") && clueBox->hasFocus());
     }
 
     void deletingWordsRebuildsTheGrid()
