@@ -257,7 +257,7 @@ void gridly::createControls()
     // Clue lists of play mode.
     for (ClueList **list : {&clue_lst_A, &clue_lst_D}) {
         *list = new ClueList(this);
-        (*list)->setFocusPolicy(Qt::NoFocus);
+        (*list)->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
         QPalette pal = (*list)->palette();
         pal.setColor(QPalette::Base, QColor(224, 224, 224));
         pal.setColor(QPalette::Text, Qt::blue);

@@ -97,6 +97,8 @@ void gridly::ShowDesignControls(bool show)
 {
     for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, fr_winp, fr_inp, sh_chg1, sh_chg2, drg_change, Label3})
         control->setVisible(show);
+    // In play mode Tab goes round the grid and the two clue lists.
+    pb->setFocusPolicy(show ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 // Header items first, then one item per word in list order; the lists sort them.
@@ -176,6 +178,14 @@ void gridly::PlayGridPress(int w)
 
 bool gridly::Form_KeyDown(QKeyEvent *event)
 {
+    // Tab and Shift+Tab only move the focus, and a clue list that has it
+    // keeps the keys that choose a clue there.
+    const int k = event->key();
+    const QWidget *focus = focusWidget();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab
+        || ((focus == clue_lst_A || focus == clue_lst_D)
+            && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End)))
+        return false;
     const PlayKeyPress key = PlayKeyFromQt(event->key(), event->modifiers());
     const KeyOutcome outcome = PlayKeyDown(m_puzzle, m_cursor, key.keycode, key.shift);
     if (!outcome.consumed)

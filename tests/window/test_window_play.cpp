@@ -127,6 +127,25 @@ private slots:
         QCOMPARE(f.puzzle().Pgrid(1, 3), ' ');
     }
 
+    void theKeyboardReachesBothClueListsAndChoosesThere()
+    {
+        // Tab goes round the grid and the two lists, Shift+Tab back; Down, End and Home in a list choose as a click
+        // does, and the grid takes the focus for typing.
+        WindowFixture f;
+        QVERIFY(StartPlaying(f, Ring()));
+        const auto key = [&f](Qt::Key key) { QTest::keyClick(f.window->focusWidget(), key); };
+        ClickItem(f, "clue_lst_A", 1);  // CAT: play takes every other key now
+        key(Qt::Key_Tab);
+        key(Qt::Key_Down);
+        f.type(QStringLiteral("W"));
+        QVERIFY(f.puzzle().curw == 4 && f.puzzle().Pgrid(1, 3) == 'W');
+        for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End, Qt::Key_Backtab})
+            key(k);
+        QVERIFY(f.puzzle().curw == 3 && f.window->focusWidget() == f.control<QWidget>("clue_lst_D"));
+        key(Qt::Key_Home);
+        QVERIFY(f.puzzle().curw == 0 && !Visible(f, "cr_cw"));
+    }
+
     void typingAWholePuzzleCompletesIt()
     {
         // The letter that makes every word right shows "Crossword Completed!!!" and locks the play controls.
