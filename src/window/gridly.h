@@ -122,6 +122,7 @@ private:
     void pb_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void CreateDrgWord(int w, QPointF point, bool iscreate);
     void ShowDragPicture(QPointF point);
+    void HideDragPicture();
     void CkGridPos(int ptcol, int ptrow);
     void LeaveGrid();
     void CkChangeDr(QPointF point);

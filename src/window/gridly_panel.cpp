@@ -117,6 +117,7 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
     Puzzle &p = m_puzzle;
     p.dragging = false;
     m_drag.end();
+    HideDragPicture();
     fr_inp->setTitle({});
     const QString tag = w_inp[std::size_t(index)]->tag();
     if (tag == QLatin1String("000")) {
