@@ -163,7 +163,8 @@ private slots:
 
     void colourBoxesAndGridWordsShowInThePicture()
     {
-        // A colour box draws the grid in its colour; "Grid Words on/off" hides and shows the letters.
+        // A colour box draws the grid in its colour and shows it is chosen; "Grid Words on/off" hides and shows the
+        // letters.
         f->open(Bytes(MakePuzzle({{"WWW", 1, 1}})));
         const auto ink = [&](int n = 0) {  // black pixels in the letter's part of cell (1, 1)
             for (int i = 0; i < 144; ++i)
@@ -175,6 +176,12 @@ private slots:
         QVERIFY(ink() > 5);
         f->click("ck_gridwrd");
         QCOMPARE(ink(), 0);
+        for (int i = 0; i < 6; ++i) {  // the chosen box's border stands out on its colour
+            const QString box = QStringLiteral("cl_gbox_%1").arg(i);
+            f->click(box);
+            const QImage look = f->control<QWidget>(box)->grab().toImage();
+            QVERIFY2(qAbs(qGray(look.pixel(0, 0)) - qGray(look.pixel(8, 8))) > 85, qPrintable(box));
+        }
     }
 };
 
