@@ -122,6 +122,7 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
     const QString tag = w_inp[std::size_t(index)]->tag();
     if (tag == QLatin1String("000")) {
         p.curw = 0;
+        DispWInp();  // the marker, the red box and the boxes let the old word go
         SetCmdButtons();
         return;
     }
@@ -134,6 +135,7 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
                                              "to Fit ' %1' Characters.")
                                   .arg(entry.lw),
                               QStringLiteral("Word Move"), Desktop::Buttons::Ok, Desktop::Icon::Information);
+            DispWInp();
             SetCmdButtons();
             return;
         }

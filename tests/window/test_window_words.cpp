@@ -150,7 +150,8 @@ private slots:
 
     void aWordLongerThanTheGridTurnsOrCannotBeSelected()
     {
-        // A 20-letter word turns down in 15 x 24 and stays across in 24 x 15; in 15 x 15 it shows "Word Move".
+        // A 20-letter word turns down in 15 x 24 and stays across in 24 x 15; in 15 x 15 it shows "Word Move", and
+        // then, as after a grey row, the panel and the boxes show no word.
         for (const auto &[cols, rows, dr] : {std::tuple{15, 24, "Down"}, {24, 15, "Acro"}, {15, 15, "Acro"}}) {
             f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}}, cols, rows)));
             press(0);
@@ -159,6 +160,13 @@ private slots:
         QCOMPARE(f->puzzle().curw, 0);
         QCOMPARE(message(0), QStringLiteral("This Word is Longer than the Current Grid Size\r"
                                             "Increase the Grid Size to Fit ' 20' Characters.|Word Move"));
+        f->open(Bytes(MakePuzzle({{"CAT", 1, 1}, {"ABCDEFGHIJKLMNOPQRST"}})));
+        for (const int none : {1, 2}) {
+            press(0);
+            press(none);
+            QVERIFY(wordBox->text().isEmpty() && !wordBox->isReadOnly() && !f->control<QWidget>("cr_cw")->isVisible());
+            QVERIFY(!f->control<QWidget>("lb_wind")->isVisible());
+        }
     }
 
     void colourBoxesAndGridWordsShowInThePicture()
