@@ -53,10 +53,14 @@ void gridly::cb_play_Click()
     sh_fr->move(fr_logo->x() + 1, sh_fr->y());
     sh_fr2->move(fr_logo->x(), sh_fr2->y());
     DisplayGrid();
-    const int height = (fr_inp->y() + fr_inp->height() + sh_fr2->y()) / 2;
+    // Across from the top of the grid frame, Down to the bottom of the entry
+    // strip, each half the space between, so that they meet.
+    const int top = sh_fr2->y();
+    const int bottom = fr_inp->y() + fr_inp->height();
+    const int height = (bottom - top) / 2;
     const int left = sh_fr->x() + sh_fr->width() + 3;
-    clue_lst_A->setGeometry(left, sh_fr2->y(), clue_lst_A->width(), height);
-    clue_lst_D->setGeometry(left, fr_inp->y() + fr_inp->height() - height, clue_lst_D->width(), height);
+    clue_lst_A->setGeometry(left, top, clue_lst_A->width(), height);
+    clue_lst_D->setGeometry(left, bottom - height, clue_lst_D->width(), height);
 
     FillClueLists();
     clue_lst_A->show();
