@@ -46,13 +46,13 @@ void gridly::DispWInp()
         RowLabel *row = w_inp[std::size_t(r)];
         const int w = p.wtop + r;
         if (w > p.nwords) {
-            row->setText({});
+            row->setCaption({});
             row->setBackground(EMPTY_ROW);
             row->setTag(QStringLiteral("000"));
             continue;
         }
         const WordEntry &entry = p.Words[w];
-        row->setText(Text(entry.word.trimmed()));
+        row->setCaption(Text(entry.word.trimmed()));
         row->setTag(QStringLiteral("%1").arg(w, 3, 10, QLatin1Char('0')));
         row->setBackground(entry.placed() ? PLACED_ROW : Qt::white);
         if (w != p.curw)

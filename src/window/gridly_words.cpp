@@ -4,9 +4,11 @@
 #include "document/blank_trim.h"
 #include "document/text_codec.h"
 #include "document/word_rules.h"
+#include "view/fitting_font.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -89,6 +91,15 @@ void gridly::inp_word_GotFocus()
 void gridly::inp_word_Edited(const QString &text)
 {
     KeepText(inp_word, text, SanitizeWordText, WORDLEN);
+}
+
+// A word too wide for the box at the window's font is shown smaller, whole.
+// Inside its frame the box keeps 2 pixels free on each side and 1 for the
+// cursor.
+void gridly::inp_word_Change(const QString &text)
+{
+    const int frame = inp_word->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, inp_word);
+    inp_word->setFont(FittingFont(font(), text, inp_word->width() - 2 * frame - 5));
 }
 
 void gridly::inp_clue_Edited(const QString &text)

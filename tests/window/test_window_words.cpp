@@ -169,6 +169,24 @@ private slots:
         }
     }
 
+    void aWordOfTwentyFourWideLettersShowsWhole()
+    {
+        // Such a word is drawn smaller, clear of its row's right border and wholly in the word box; one that fits,
+        // however long, keeps the row's font.
+        f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRSTUVWX"}, {"WWWWWWWWWWWWWWWWWWWWWWWW"},
+                                  {"IIIIIIIIIIIIIIIIIIIIIIII"}, {"CAT"}}, 24, 24)));
+        for (const int r : {0, 1}) {
+            press(r);
+            const QImage look = row(r)->grab().toImage();
+            for (int y = 2; y < look.height() - 2; ++y)
+                QVERIFY(qGray(look.pixel(look.width() - 2, y)) > 128 && qGray(look.pixel(look.width() - 3, y)) > 128);
+            wordBox->end(false);
+            wordBox->grab();  // the box scrolls its text as it paints
+            QCOMPARE(wordBox->cursorPositionAt(QPoint(4, 10)), 0);
+        }
+        QCOMPARE(row(2)->font(), row(3)->font());
+    }
+
     void colourBoxesAndGridWordsShowInThePicture()
     {
         // A colour box draws the grid in its colour and shows it is chosen; "Grid Words on/off" hides and shows the
