@@ -83,7 +83,7 @@ private:
     bool inp_clue_KeyPress(QKeyEvent *event);
     void inp_word_GotFocus();
     void inp_word_Edited(const QString &text);
-    void inp_word_Change(const QString &text);
+    void inp_word_Change();
     void inp_clue_Edited(const QString &text);
     void ShowRejection(const Rejection &rejection);
 

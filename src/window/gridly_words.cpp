@@ -95,11 +95,12 @@ void gridly::inp_word_Edited(const QString &text)
 
 // A word too wide for the box at the window's font is shown smaller, whole.
 // Inside its frame the box keeps 2 pixels free on each side and 1 for the
-// cursor.
-void gridly::inp_word_Change(const QString &text)
+// cursor. The box's own text counts: after an edit that inp_word_Edited
+// mends, the change is still reported with the text before the mend.
+void gridly::inp_word_Change()
 {
     const int frame = inp_word->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, inp_word);
-    inp_word->setFont(FittingFont(font(), text, inp_word->width() - 2 * frame - 5));
+    inp_word->setFont(FittingFont(font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
 }
 
 void gridly::inp_clue_Edited(const QString &text)

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(wordBox->text().isEmpty() && clueBox->text().isEmpty() && wordBox->hasFocus());
         QGuiApplication::clipboard()->setText(QStringLiteral("naïve#word\tis ok & well-made, really long text"));
         QTest::keyClick(wordBox, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(wordBox->text(), QStringLiteral("NAVEWORDIS OK & WELL-MAD"));
+        QVERIFY(wordBox->text() == QStringLiteral("NAVEWORDIS OK & WELL-MAD") && wordBox->font() == f->window->font());
         QGuiApplication::clipboard()->setText(QStringLiteral("Café \u4E2D\u6587 ☃ €uro: ") + QString(40, 'x'));
         clueBox->setFocus();
         QTest::keyClick(clueBox, Qt::Key_V, Qt::ControlModifier);
