@@ -147,16 +147,13 @@ private slots:
 
     void anotherButtonPressedDuringADragEndsItAtOnce()
     {
-        // The second button's press, not its release, takes the picture, the red box and the grey grid away.
-        Puzzle p = MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}});
-        p.gboxidx = 0;  // a white grid, for the grey of the drag to show
-        DragWindow f(p);
+        // The second button's press, not its release, takes the picture and the red box away.
+        DragWindow f(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}}));
         for (const QString name : {QStringLiteral("w_inp_1"), QStringLiteral("pb")}) {
             (name == "pb" ? f.press(name, f.cell(3, 2)) : f.dragRow(1)).to(f.cell(5, 7));
             QVERIFY(f.picture()->isVisible() && f.redBox());
             QTest::mousePress(f.widget(name), Qt::RightButton);
             QVERIFY(!f.picture()->isVisible() && !f.redBox());
-            QCOMPARE(f.window->gridImage().pixel(1, 1), qRgb(255, 255, 255));
             f.release();
         }
     }

@@ -164,8 +164,8 @@ private slots:
         for (const int none : {1, 2}) {
             press(0);
             press(none);
-            QVERIFY(wordBox->text().isEmpty() && !wordBox->isReadOnly() && !f->control<QWidget>("cr_cw")->isVisible());
-            QVERIFY(!f->control<QWidget>("lb_wind")->isVisible());
+            QVERIFY(wordBox->text().isEmpty() && !wordBox->isReadOnly() && !f->control<QWidget>("cr_cw")->isVisible()
+                    && !f->control<QWidget>("lb_wind")->isVisible());
         }
     }
 
