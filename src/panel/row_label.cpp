@@ -1,16 +1,25 @@
 #include "panel/row_label.h"
 
 #include "view/background.h"
+#include "view/fitting_font.h"
 #include "view/twips.h"
 
 #include <QMouseEvent>
 
-RowLabel::RowLabel(QWidget *parent, int index) : QLabel(parent), m_index(index)
+RowLabel::RowLabel(QWidget *parent, int index) : QLabel(parent), m_index(index), m_font(font())
 {
+    m_font.setBold(true);
+    setFont(m_font);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setIndent(3);
     setBackground(Qt::white);
+}
+
+void RowLabel::setCaption(const QString &text)
+{
+    setText(text);
+    setFont(FittingFont(m_font, text, contentsRect().width() - indent()));
 }
 
 void RowLabel::setBackground(const QColor &color)

@@ -1,6 +1,6 @@
-// One row of the word panel: a label that carries the three-digit tag of the
-// word it shows ("001".."040", "000" for none) and reports the mouse in twips
-// relative to itself, as the panel's drag code measures.
+// One row of the word panel: a label in bold that carries the three-digit tag
+// of the word it shows ("001".."040", "000" for none) and reports the mouse in
+// twips relative to itself, as the panel's drag code measures.
 #pragma once
 
 #include <QLabel>
@@ -11,6 +11,8 @@ public:
     RowLabel(QWidget *parent, int index);
 
     int index() const { return m_index; }
+    // Shows a word; one too wide for the row is drawn smaller, whole.
+    void setCaption(const QString &text);
     QString tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }
     void setBackground(const QColor &color);
@@ -28,6 +30,7 @@ protected:
 
 private:
     int m_index;
+    QFont m_font;  // the row's own font, bold
     QString m_tag = QStringLiteral("000");
     QColor m_background;
 };

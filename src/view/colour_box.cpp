@@ -9,7 +9,8 @@ ColourBox::ColourBox(QWidget *parent, int index, const QColor &color)
 {
     SetBackground(this, color);
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::black);  // the chosen box's border
+    // The chosen box's border: black, or white where black would not show.
+    pal.setColor(QPalette::WindowText, qGray(color.rgb()) < 128 ? Qt::white : Qt::black);
     setPalette(pal);
     setCursor(Qt::PointingHandCursor);
     setChosen(false);

@@ -100,6 +100,7 @@ void gridly::connectControls()
     connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
 
     connect(inp_word, &QLineEdit::textEdited, this, &gridly::inp_word_Edited);
+    connect(inp_word, &QLineEdit::textChanged, this, &gridly::inp_word_Change);
     connect(inp_clue, &QLineEdit::textEdited, this, &gridly::inp_clue_Edited);
     inp_word->installEventFilter(this);
     inp_clue->installEventFilter(this);

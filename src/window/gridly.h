@@ -83,6 +83,7 @@ private:
     bool inp_clue_KeyPress(QKeyEvent *event);
     void inp_word_GotFocus();
     void inp_word_Edited(const QString &text);
+    void inp_word_Change();
     void inp_clue_Edited(const QString &text);
     void ShowRejection(const Rejection &rejection);
 
@@ -122,6 +123,7 @@ private:
     void pb_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void CreateDrgWord(int w, QPointF point, bool iscreate);
     void ShowDragPicture(QPointF point);
+    void HideDragPicture();
     void CkGridPos(int ptcol, int ptrow);
     void LeaveGrid();
     void CkChangeDr(QPointF point);

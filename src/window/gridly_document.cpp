@@ -44,8 +44,6 @@ bool gridly::Form_Load()
     cr_cw->setGeometry(0, 0, 22, 22);
     m_puzzle = Puzzle{};
     m_puzzle.cfgpath = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("gridly.cfg"))).toStdString();
-    inp_word->setMaxLength(WORDLEN);
-    inp_clue->setMaxLength(CLUELEN);
     PanelGeometry();
 
     cb_playreset->setIcon(cb_play->icon());

@@ -46,6 +46,7 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
 {
     Puzzle &p = m_puzzle;
     p.dragging = false;
+    HideDragPicture();
     p.curw = 0;
     m_drag.fndcol = 0;
     if (button != Qt::LeftButton)
@@ -93,7 +94,7 @@ void gridly::pb_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers, QPoint
         LoadGrid(p);
         GenGridNbrs(p);
         DisplayGrid();
-        return;
+        // A quick flick comes as one move: where the drag starts counts.
     }
     CreateDrgWord(p.curw, point, false);
     if (pos.x() >= 0 && pos.x() < pb->width() && pos.y() >= 0 && pos.y() < pb->height()) {
@@ -150,7 +151,7 @@ void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardMod
         ShowDragPicture(point);
         p.dragging = true;
         DisplayGrid();
-        return;
+        // A quick flick comes as one move: where the drag starts counts.
     }
 
     ClearTargetRow();
@@ -180,15 +181,8 @@ void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardMod
 void gridly::w_inp_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
 {
     Puzzle &p = m_puzzle;
-    if (!p.dragging) {
-        // Another button pressed during a drag selected the row again, which
-        // ended the drag but left its picture up.
-        if (pb_drg->isVisible()) {
-            pb_drg->hide();
-            DisplayGrid();
-        }
+    if (!p.dragging)
         return;
-    }
     p.dragging = false;
     pb_drg->hide();
     cr_cw->hide();
@@ -230,6 +224,17 @@ void gridly::CreateDrgWord(int w, QPointF point, bool iscreate)
                     pb->image(), source);
     pb_drg->setPixmap(QPixmap::fromImage(m_drgImage));
     pb_drg->setGeometry(QRect(QPoint(RoundHalfEven(point.x()), RoundHalfEven(point.y())), size));
+}
+
+// Another button pressed during a drag ends it: its picture and red box go
+// at once, and the grid loses the grey of dragging.
+void gridly::HideDragPicture()
+{
+    if (!pb_drg->isVisible())
+        return;
+    pb_drg->hide();
+    cr_cw->hide();
+    DisplayGrid();
 }
 
 void gridly::ShowDragPicture(QPointF point)

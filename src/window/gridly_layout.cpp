@@ -186,12 +186,9 @@ void gridly::createControls()
     lb_wind = label(fr_winp, "lb_wind", {}, 15, 210, 90, 390);
     SetBackground(lb_wind, Qt::red);
     lb_wind->hide();
-    QFont rowFont = font();
-    rowFont.setBold(true);
     for (int r = 0; r < PANEL_ROWS; ++r) {
         RowLabel *row = new RowLabel(fr_winp, r);
         row->setObjectName(QStringLiteral("w_inp_%1").arg(r));
-        row->setFont(rowFont);
         place(row, ROW_LEFT, ROW_TOPS[std::size_t(r)], ROW_WIDTH, r == 0 ? FIRST_ROW_HEIGHT : ROW_HEIGHT);
         w_inp[std::size_t(r)] = row;
     }
@@ -257,7 +254,7 @@ void gridly::createControls()
     // Clue lists of play mode.
     for (ClueList **list : {&clue_lst_A, &clue_lst_D}) {
         *list = new ClueList(this);
-        (*list)->setFocusPolicy(Qt::NoFocus);
+        (*list)->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
         QPalette pal = (*list)->palette();
         pal.setColor(QPalette::Base, QColor(224, 224, 224));
         pal.setColor(QPalette::Text, Qt::blue);

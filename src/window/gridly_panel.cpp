@@ -46,13 +46,13 @@ void gridly::DispWInp()
         RowLabel *row = w_inp[std::size_t(r)];
         const int w = p.wtop + r;
         if (w > p.nwords) {
-            row->setText({});
+            row->setCaption({});
             row->setBackground(EMPTY_ROW);
             row->setTag(QStringLiteral("000"));
             continue;
         }
         const WordEntry &entry = p.Words[w];
-        row->setText(Text(entry.word.trimmed()));
+        row->setCaption(Text(entry.word.trimmed()));
         row->setTag(QStringLiteral("%1").arg(w, 3, 10, QLatin1Char('0')));
         row->setBackground(entry.placed() ? PLACED_ROW : Qt::white);
         if (w != p.curw)
@@ -117,10 +117,12 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
     Puzzle &p = m_puzzle;
     p.dragging = false;
     m_drag.end();
+    HideDragPicture();
     fr_inp->setTitle({});
     const QString tag = w_inp[std::size_t(index)]->tag();
     if (tag == QLatin1String("000")) {
         p.curw = 0;
+        DispWInp();  // the marker, the red box and the boxes let the old word go
         SetCmdButtons();
         return;
     }
@@ -133,6 +135,7 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
                                              "to Fit ' %1' Characters.")
                                   .arg(entry.lw),
                               QStringLiteral("Word Move"), Desktop::Buttons::Ok, Desktop::Icon::Information);
+            DispWInp();
             SetCmdButtons();
             return;
         }

@@ -53,10 +53,14 @@ void gridly::cb_play_Click()
     sh_fr->move(fr_logo->x() + 1, sh_fr->y());
     sh_fr2->move(fr_logo->x(), sh_fr2->y());
     DisplayGrid();
-    const int height = (fr_inp->y() + fr_inp->height() + sh_fr2->y()) / 2;
+    // Across from the top of the grid frame, Down to the bottom of the entry
+    // strip, each half the space between, so that they meet.
+    const int top = sh_fr2->y();
+    const int bottom = fr_inp->y() + fr_inp->height();
+    const int height = (bottom - top) / 2;
     const int left = sh_fr->x() + sh_fr->width() + 3;
-    clue_lst_A->setGeometry(left, sh_fr2->y(), clue_lst_A->width(), height);
-    clue_lst_D->setGeometry(left, fr_inp->y() + fr_inp->height() - height, clue_lst_D->width(), height);
+    clue_lst_A->setGeometry(left, top, clue_lst_A->width(), height);
+    clue_lst_D->setGeometry(left, bottom - height, clue_lst_D->width(), height);
 
     FillClueLists();
     clue_lst_A->show();
@@ -97,6 +101,8 @@ void gridly::ShowDesignControls(bool show)
 {
     for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, fr_winp, fr_inp, sh_chg1, sh_chg2, drg_change, Label3})
         control->setVisible(show);
+    // In play mode Tab goes round the grid and the two clue lists.
+    pb->setFocusPolicy(show ? Qt::ClickFocus : Qt::StrongFocus);
 }
 
 // Header items first, then one item per word in list order; the lists sort them.
@@ -176,6 +182,14 @@ void gridly::PlayGridPress(int w)
 
 bool gridly::Form_KeyDown(QKeyEvent *event)
 {
+    // Tab and Shift+Tab only move the focus, and a clue list that has it
+    // keeps the keys that choose a clue there.
+    const int k = event->key();
+    const QWidget *focus = focusWidget();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab
+        || ((focus == clue_lst_A || focus == clue_lst_D)
+            && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End)))
+        return false;
     const PlayKeyPress key = PlayKeyFromQt(event->key(), event->modifiers());
     const KeyOutcome outcome = PlayKeyDown(m_puzzle, m_cursor, key.keycode, key.shift);
     if (!outcome.consumed)

@@ -4,9 +4,11 @@
 #include "document/blank_trim.h"
 #include "document/text_codec.h"
 #include "document/word_rules.h"
+#include "view/fitting_font.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -24,20 +26,29 @@ bool IsEnter(const QKeyEvent *event)
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
-// A key that types a character, as opposed to editing and shortcut keys.
+// A key that types a character, as opposed to editing, navigation and
+// shortcut keys; the text of those, when they have one, is a control
+// character (Backspace, Tab, Escape, Delete).
 bool TypesCharacter(const QKeyEvent *event)
 {
-    return !event->text().isEmpty() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    return !event->text().isEmpty() && event->text().at(0).category() != QChar::Other_Control
+           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
-// Replaces an edited text by what the box may hold, keeping the cursor in place.
-void KeepText(QLineEdit *box, const QString &text, const QString &kept)
+// Holds an edited box to what it may hold. What was just put in ends at the
+// cursor: both sides of the cursor are filtered first, then the new part is
+// cut so that the whole keeps to limit characters, so a paste loses only what
+// does not fit after its unwanted characters are gone.
+void KeepText(QLineEdit *box, const QString &text, std::string (*filter)(std::string_view), int limit)
 {
-    if (kept == text)
+    const auto kept = [filter](const QString &part) { return QString::fromStdString(filter(part.toStdString())); };
+    const int cursor = box->cursorPosition();
+    const QString after = kept(text.mid(cursor)).left(limit);
+    const QString before = kept(text.left(cursor)).left(limit - after.size());
+    if (before + after == text)
         return;
-    const int cursor = box->cursorPosition() - int(text.size() - kept.size());
-    box->setText(kept);
-    box->setCursorPosition(std::max(0, cursor));
+    box->setText(before + after);
+    box->setCursorPosition(int(before.size()));
 }
 
 } // namespace
@@ -79,12 +90,22 @@ void gridly::inp_word_GotFocus()
 // Pasted or dropped text is held to what typing could give.
 void gridly::inp_word_Edited(const QString &text)
 {
-    KeepText(inp_word, text, QString::fromStdString(SanitizeWordText(text.toStdString())));
+    KeepText(inp_word, text, SanitizeWordText, WORDLEN);
+}
+
+// A word too wide for the box at the window's font is shown smaller, whole.
+// Inside its frame the box keeps 2 pixels free on each side and 1 for the
+// cursor. The box's own text counts: after an edit that inp_word_Edited
+// mends, the change is still reported with the text before the mend.
+void gridly::inp_word_Change()
+{
+    const int frame = inp_word->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, inp_word);
+    inp_word->setFont(FittingFont(font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
 }
 
 void gridly::inp_clue_Edited(const QString &text)
 {
-    KeepText(inp_clue, text, QString::fromStdString(SanitizeClueText(text.toStdString())));
+    KeepText(inp_clue, text, SanitizeClueText, CLUELEN);
 }
 
 void gridly::cb_addword_Click()

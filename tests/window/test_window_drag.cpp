@@ -135,6 +135,29 @@ private slots:
         QCOMPARE(f.row(1)->background(), PLACED_ROW);
     }
 
+    void aDragMadeOfOneMoveLandsWhereItEnds()
+    {
+        // A quick gesture arrives as press, one move, release: the move that starts a drag is judged as every later one.
+        DragWindow f(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}}));
+        f.press(QStringLiteral("pb"), f.cell(3, 2)).to(f.cell(6, 8)).release();
+        QCOMPARE(f.placeOf(1), QPoint(6, 8));
+        f.press(QStringLiteral("w_inp_1"), f.centre(QStringLiteral("w_inp_1"))).to(f.cell(2, 10)).release();
+        QCOMPARE(f.placeOf(2), QPoint(2, 10));
+    }
+
+    void anotherButtonPressedDuringADragEndsItAtOnce()
+    {
+        // The second button's press, not its release, takes the picture and the red box away.
+        DragWindow f(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}}));
+        for (const QString name : {QStringLiteral("w_inp_1"), QStringLiteral("pb")}) {
+            (name == "pb" ? f.press(name, f.cell(3, 2)) : f.dragRow(1)).to(f.cell(5, 7));
+            QVERIFY(f.picture()->isVisible() && f.redBox());
+            QTest::mousePress(f.widget(name), Qt::RightButton);
+            QVERIFY(!f.picture()->isVisible() && !f.redBox());
+            f.release();
+        }
+    }
+
     void dragStartsOnlyFromAnUnplacedWordMovedMoreThanSixPixelsFromItsRow()
     {
         // A row starts a drag only for a word out of the grid moved more than 6 pixels around the row; with "Grid Words on/off" off nothing drags.

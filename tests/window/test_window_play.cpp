@@ -59,16 +59,16 @@ class TestWindowPlay : public QObject {
 private slots:
     void playModeLayoutAndTheWayBackToDesign()
     {
-        // Play hides the design frames, widens the logo strip and places the lists; "Design" undoes it all, and playing
-        // again rebuilds both lists once with the answers kept.
+        // Play hides the design frames, widens the logo strip and places the lists to meet without overlapping;
+        // "Design" undoes it all, and playing again rebuilds both lists once with the answers kept.
         WindowFixture f;
         QVERIFY(StartPlaying(f, Ring()));
         for (const char *name : DESIGN_FRAMES)
             QVERIFY2(!Visible(f, name), name);
         QCOMPARE(f.control<QWidget>("fr_logo")->geometry(), QRect(5, 492, 488, 78));
         QCOMPARE(f.control<QWidget>("sh_fr2")->pos(), QPoint(5, 4));
-        QCOMPARE(f.control<QListWidget>("clue_lst_A")->geometry(), QRect(497, 4, 290, 287));
-        QCOMPARE(f.control<QListWidget>("clue_lst_D")->geometry(), QRect(497, 283, 290, 287));
+        QCOMPARE(f.control<QListWidget>("clue_lst_A")->geometry(), QRect(497, 4, 290, 283));
+        QCOMPARE(f.control<QListWidget>("clue_lst_D")->geometry(), QRect(497, 287, 290, 283));
         QVERIFY(Visible(f, "clue_lst_A") && Visible(f, "clue_lst_D") && Visible(f, "cb_dsng"));
         QCOMPARE(f.control<QLabel>("lb_playstat")->text(), QStringLiteral(" 0 out of  4 words are Correct!"));
         ClickItem(f, "clue_lst_A", 1);
@@ -125,6 +125,25 @@ private slots:
         QVERIFY(!Enabled(f, "cb_autoword") && !Enabled(f, "cb_playresetword"));
         f.type(QStringLiteral("C"));
         QCOMPARE(f.puzzle().Pgrid(1, 3), ' ');
+    }
+
+    void theKeyboardReachesBothClueListsAndChoosesThere()
+    {
+        // Tab goes round the grid and the two lists, Shift+Tab back; Down, End and Home in a list choose as a click
+        // does, and the grid takes the focus for typing.
+        WindowFixture f;
+        QVERIFY(StartPlaying(f, Ring()));
+        const auto key = [&f](Qt::Key key) { QTest::keyClick(f.window->focusWidget(), key); };
+        ClickItem(f, "clue_lst_A", 1);  // CAT: play takes every other key now
+        key(Qt::Key_Tab);
+        key(Qt::Key_Down);
+        f.type(QStringLiteral("W"));
+        QVERIFY(f.puzzle().curw == 4 && f.puzzle().Pgrid(1, 3) == 'W');
+        for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End, Qt::Key_Backtab})
+            key(k);
+        QVERIFY(f.puzzle().curw == 3 && f.window->focusWidget() == f.control<QWidget>("clue_lst_D"));
+        key(Qt::Key_Home);
+        QVERIFY(f.puzzle().curw == 0 && !Visible(f, "cr_cw"));
     }
 
     void typingAWholePuzzleCompletesIt()

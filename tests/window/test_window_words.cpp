@@ -38,9 +38,10 @@ private slots:
     void enteredWordsAreFilteredTrimmedAndChecked()
     {
         // Typed lower case appears in capitals, "." and "!" do not appear, Enter moves to the clue; Add stores
-        // the trimmed word out of the grid, shows it in row 0 and empties the boxes; pasted text is cut to the
-        // box's length, then the word box keeps what typing could give and the clue box what a puzzle file can
-        // store; a refused Add shows its message titled "Add Word" with the focus in the box at fault.
+        // the trimmed word out of the grid, shows it in row 0 and empties the boxes; pasted text keeps what typing
+        // could give in the word box and what a puzzle file can store in the clue box, then is cut to 24 and 40
+        // characters; a refused Add shows its message titled "Add Word" with the focus in the box at fault;
+        // editing keys keep their meaning in the word box.
         QTest::keyClicks(wordBox, QStringLiteral(" ice-cream & co.! "));
         QCOMPARE(wordBox->text(), QStringLiteral(" ICE-CREAM & CO "));
         QTest::keyClick(wordBox, Qt::Key_Return);
@@ -55,11 +56,11 @@ private slots:
         QVERIFY(wordBox->text().isEmpty() && clueBox->text().isEmpty() && wordBox->hasFocus());
         QGuiApplication::clipboard()->setText(QStringLiteral("naïve#word\tis ok & well-made, really long text"));
         QTest::keyClick(wordBox, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(wordBox->text(), QStringLiteral("NAVEWORDIS OK & WELL-"));
+        QVERIFY(wordBox->text() == QStringLiteral("NAVEWORDIS OK & WELL-MAD") && wordBox->font() == f->window->font());
         QGuiApplication::clipboard()->setText(QStringLiteral("Café \u4E2D\u6587 ☃ €uro: ") + QString(40, 'x'));
         clueBox->setFocus();
         QTest::keyClick(clueBox, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(clueBox->text(), QStringLiteral("Café   €uro: xxxxxxxxxxxxxxxxxxxxxxxx"));
+        QCOMPARE(clueBox->text(), QStringLiteral("Café   €uro: ") + QString(27, 'x'));
         f->click("cb_clear");
         f->addWord(QStringLiteral("DOG"), QStringLiteral(" "));
         QVERIFY(clueBox->hasFocus() && f->desktop.messages.value(0).icon == Desktop::Icon::Information);
@@ -68,6 +69,10 @@ private slots:
         f->addWord(QStringLiteral(" "), QStringLiteral("A clue"));
         QVERIFY(wordBox->hasFocus() && f->puzzle().nwords == 1);
         QCOMPARE(message(1), QStringLiteral("Word is Blank.\rPlease Enter a Word|Add Word"));
+        QTest::keyClicks(wordBox, QStringLiteral("abcdef"));
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Delete, Qt::Key_Tab})
+            QTest::keyClick(wordBox, key);
+        QVERIFY(wordBox->text() == QStringLiteral("CDEF") && clueBox->hasFocus());
     }
 
     void deletingWordsRebuildsTheGrid()
@@ -145,7 +150,8 @@ private slots:
 
     void aWordLongerThanTheGridTurnsOrCannotBeSelected()
     {
-        // A 20-letter word turns down in 15 x 24 and stays across in 24 x 15; in 15 x 15 it shows "Word Move".
+        // A 20-letter word turns down in 15 x 24 and stays across in 24 x 15; in 15 x 15 it shows "Word Move", and
+        // then, as after a grey row, the panel and the boxes show no word.
         for (const auto &[cols, rows, dr] : {std::tuple{15, 24, "Down"}, {24, 15, "Acro"}, {15, 15, "Acro"}}) {
             f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}}, cols, rows)));
             press(0);
@@ -154,11 +160,37 @@ private slots:
         QCOMPARE(f->puzzle().curw, 0);
         QCOMPARE(message(0), QStringLiteral("This Word is Longer than the Current Grid Size\r"
                                             "Increase the Grid Size to Fit ' 20' Characters.|Word Move"));
+        f->open(Bytes(MakePuzzle({{"CAT", 1, 1}, {"ABCDEFGHIJKLMNOPQRST"}})));
+        for (const int none : {1, 2}) {
+            press(0);
+            press(none);
+            QVERIFY(wordBox->text().isEmpty() && !wordBox->isReadOnly() && !f->control<QWidget>("cr_cw")->isVisible()
+                    && !f->control<QWidget>("lb_wind")->isVisible());
+        }
+    }
+
+    void aWordOfTwentyFourWideLettersShowsWhole()
+    {
+        // Such a word is drawn smaller, clear of its row's right border and wholly in the word box; one that fits,
+        // however long, keeps the row's font.
+        f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRSTUVWX"}, {"WWWWWWWWWWWWWWWWWWWWWWWW"},
+                                  {"IIIIIIIIIIIIIIIIIIIIIIII"}, {"CAT"}}, 24, 24)));
+        for (const int r : {0, 1}) {
+            press(r);
+            const QImage look = row(r)->grab().toImage();
+            for (int y = 2; y < look.height() - 2; ++y)
+                QVERIFY(qGray(look.pixel(look.width() - 2, y)) > 128 && qGray(look.pixel(look.width() - 3, y)) > 128);
+            wordBox->end(false);
+            wordBox->grab();  // the box scrolls its text as it paints
+            QCOMPARE(wordBox->cursorPositionAt(QPoint(4, 10)), 0);
+        }
+        QCOMPARE(row(2)->font(), row(3)->font());
     }
 
     void colourBoxesAndGridWordsShowInThePicture()
     {
-        // A colour box draws the grid in its colour; "Grid Words on/off" hides and shows the letters.
+        // A colour box draws the grid in its colour and shows it is chosen; "Grid Words on/off" hides and shows the
+        // letters.
         f->open(Bytes(MakePuzzle({{"WWW", 1, 1}})));
         const auto ink = [&](int n = 0) {  // black pixels in the letter's part of cell (1, 1)
             for (int i = 0; i < 144; ++i)
@@ -170,6 +202,12 @@ private slots:
         QVERIFY(ink() > 5);
         f->click("ck_gridwrd");
         QCOMPARE(ink(), 0);
+        for (int i = 0; i < 6; ++i) {  // the chosen box's border stands out on its colour
+            const QString box = QStringLiteral("cl_gbox_%1").arg(i);
+            f->click(box);
+            const QImage look = f->control<QWidget>(box)->grab().toImage();
+            QVERIFY2(qAbs(qGray(look.pixel(0, 0)) - qGray(look.pixel(8, 8))) > 85, qPrintable(box));
+        }
     }
 };
 
