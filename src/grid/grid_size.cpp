@@ -76,7 +76,14 @@ bool ShiftWords(Puzzle &p, char tag)
             entry.gr = int16_t(entry.gr + dr);
         }
     }
+    const Grid<char> answers = p.Pgrid;
     LoadGrid(p);
+    // The player's letters move with the words.
+    for (int c = 1; c <= GRIDMAX; ++c)
+        for (int r = 1; r <= GRIDMAX; ++r)
+            if (answers(c, r) != CELL_EMPTY && Grid<char>::inside(c + dc, r + dr)
+                && p.Pgrid(c + dc, r + dr) == CELL_UNFILLED)
+                p.Pgrid(c + dc, r + dr) = answers(c, r);
     p.changed = true;
     return true;
 }

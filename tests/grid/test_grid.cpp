@@ -331,15 +331,15 @@ private slots:
         QCOMPARE(p.changed, moves);
     }
 
-    void aMoveCarriesLettersAndIndicesAndClearsThePlayersLetters()
+    void aMoveCarriesLettersIndicesAndThePlayersLetters()
     {
-        // After a move the letters and the word index follow the words, play cells are unfilled and numbers stay.
+        // After a move the letters, the word index and the player's letters follow the words; numbers stay.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}, 16, 16);
         p.Pgrid(1, 1) = 'C';
         p.Pgrid(3, 3) = 'N';
         QVERIFY(ShiftWords(p, 'R') && ShiftWords(p, 'D'));
         QCOMPARE(SolutionRows(p, 4, 4), "####\n#CAT\n#O#E\n#W#N"s);
-        QCOMPARE(PlayRows(p, 4, 4), "####\n#   \n# # \n# # "s);
+        QCOMPARE(PlayRows(p, 4, 4), "####\n#C  \n# # \n# #N"s);
         QCOMPARE((QList<int>{p.CWIdx(2, 2), p.CWIdx(3, 2), p.CWIdx(4, 2), p.CWIdx(1, 1)}), (QList<int>{2, 1, 3, 0}));
         QCOMPARE(Numbers(p), "1 1 2"s);
     }
