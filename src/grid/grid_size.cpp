@@ -14,7 +14,8 @@ int ChangeSize(Puzzle &p, int value, int16_t Puzzle::*size, int16_t Puzzle::*sma
     if (value < p.*smallest)
         return p.*smallest;
     p.*size = int16_t(value);
-    p.changed = true;
+    if (p.nwords > 0)  // an empty list has nothing to save
+        p.changed = true;
     return value;
 }
 

@@ -37,7 +37,7 @@ void SetToMinimumSize(Puzzle &p);
 // GRIDMIN..GRIDMAX. Returns the value the scroll bar must hold: when it
 // differs from `value` (a value below the smallest size) nothing changed and
 // the window sets the bar to it, which raises the event again; otherwise the
-// size took the value and the puzzle is changed.
+// size took the value and the puzzle is changed when the list holds words.
 int ChangeGridCols(Puzzle &p, int value);
 int ChangeGridRows(Puzzle &p, int value);
 
