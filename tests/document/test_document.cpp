@@ -327,5 +327,19 @@ private slots:
     }
 };
 
+    void updateKeepsTheAnswerOnlyWhileTheTextStays()
+    {
+        // A new clue keeps the word's answer and its judgement; a new text drops them.
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG", 0}});
+        for (const int w : {1, 2}) {
+            p.Words[w].pword = p.Words[w].word;
+            p.Words[w].pwok = 1;
+            p.curw = int16_t(w);
+            QVERIFY(!UpdateWord(p, w == 1 ? "CAT" : "DOGS", "New clue"));
+        }
+        QCOMPARE(p.Words[1].pword.trimmed() + '|' + p.Words[2].pword.trimmed(), std::string("CAT|"));
+        QVERIFY(p.Words[1].pwok == 1 && p.Words[2].pwok == 0);
+    }
+
 QTEST_APPLESS_MAIN(TestDocument)
 #include "test_document.moc"
