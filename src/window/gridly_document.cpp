@@ -62,7 +62,8 @@ bool gridly::Form_Load()
     SetCmdButtons();
 
     const CommandLineFile start =
-        CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(), FileExists);
+        CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(),
+                        QDir::currentPath().toStdString(), FileExists);
     m_puzzle.fpath = start.fpath;
     m_puzzle.fname = start.fname;
     m_dialogFolder = m_programFolder;
