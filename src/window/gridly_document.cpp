@@ -137,13 +137,21 @@ QString gridly::AskFileName(bool save)
     request.initialFolder = m_dialogFolder;
     request.promptOverwrite = save;
     request.mustExist = !save;
+    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
     for (;;) {
         const QString path = save ? m_desktop.saveFileName(request) : m_desktop.openFileName(request);
-        if (path.isEmpty() || QFileInfo(path).suffix() == QLatin1String("gly"))
+        if (path.isEmpty())
             return path;
-        m_desktop.message(QStringLiteral("File Extension Must Be .gly"),
-                          save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR"),
-                          Desktop::Buttons::Ok, Desktop::Icon::None);
+        const QFileInfo file(path);
+        if (file.suffix() != QLatin1String("gly"))
+            m_desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
+                              Desktop::Icon::None);
+        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
+            m_desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
+                                  + QDir::toNativeSeparators(file.absolutePath()),
+                              title, Desktop::Buttons::Ok, Desktop::Icon::None);
+        else
+            return path;
     }
 }
 
@@ -158,8 +166,6 @@ void gridly::cb_save_Click()
     if (path.isEmpty())
         return;
     m_desktop.setWaitCursor(true);
-    m_puzzle.fname = QFileInfo(path).fileName().toStdString();
-    m_puzzle.fpath = path.toStdString();
     // The play grid holds answers only while every word is in the grid (an
     // opened puzzle's answers reach it only then); reading it otherwise would
     // blank the stored answers of the placed words.
@@ -169,6 +175,9 @@ void gridly::cb_save_Click()
         PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
     if (error.isEmpty()) {
+        // Only a file that was written becomes the puzzle's file.
+        m_puzzle.fname = QFileInfo(path).fileName().toStdString();
+        m_puzzle.fpath = path.toStdString();
         m_puzzle.changed = false;
         SetCaption();
     } else {

@@ -92,7 +92,8 @@ private slots:
     {
         // Save writes the opened puzzle's bytes (stored answers kept while a word is out of the grid) from a
         // dialog starting in its folder; Save and Open refuse a name not ending in .gly; a write the system
-        // refuses (a size limit) shows "Save Error" and keeps the old file, changed and the caption.
+        // refuses (a size limit) shows "Save Error" and keeps the old file, changed, the names and the caption;
+        // the Save dialog refuses a folder that does not exist.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"OUT"}});
         p.Words[1].pword.assign("CA");
         p.Words[4].pword.assign("OU");
@@ -100,7 +101,9 @@ private slots:
         f->open(PuzzleBytes(p), QStringLiteral("sub/in.gly"));
         f->click("cl_gbox_4");
         const QString copy = f->path(QStringLiteral("copy.gly"));
-        for (const QString &name : {f->path(QStringLiteral("notes.txt")), copy, f->path("other.GLY"), QString(), copy})
+        const QString lost = f->path(QStringLiteral("lost.gly"));
+        for (const QString &name : {f->path(QStringLiteral("notes.txt")), copy, f->path("other.GLY"), QString(), copy,
+                                    f->path(QStringLiteral("none/x.gly")), lost})
             f->desktop.chooseFile(name);
         f->click("cb_save");
         shown(0, "File Extension Must Be .gly", "Save - ERROR", Buttons::Ok, Icon::None);
@@ -117,12 +120,16 @@ private slots:
         rlimit limit{64, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
         f->click("cb_save");
+        f->click("cb_save");
         limit.rlim_cur = RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY(f->desktop.messages.value(2).text.endsWith("\rFile: " + copy));
         QVERIFY(f->desktop.messages[2].title == "Save Error" && f->desktop.messages[2].icon == Icon::Critical);
         QCOMPARE(f->readFile(QStringLiteral("copy.gly")), PuzzleBytes(p));
-        QVERIFY(f->puzzle().changed);
+        shown(3, "Folder Does Not Exist\rFolder: " + f->path(QStringLiteral("none")), "Save - ERROR", Buttons::Ok,
+              Icon::None);
+        QVERIFY(f->desktop.messages.value(4).text.endsWith("\rFile: " + lost) && !QFile::exists(lost));
+        QVERIFY(f->puzzle().changed && f->puzzle().fpath == copy.toStdString() && f->puzzle().fname == "copy.gly");
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly v1.00     > copy.gly"));
     }
 
