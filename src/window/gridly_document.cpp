@@ -109,8 +109,12 @@ void gridly::ReadConfiguration(QString &savedMode)
 
 void gridly::WriteConfiguration()
 {
+    // A file Open refused keeps its names in the window but is not reopened,
+    // and refused again, at every start.
+    const bool remembered = !m_refusedFile;
     const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
-                                              m_puzzle.runmode, m_puzzle.fname, m_puzzle.fpath);
+                                              m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
+                                              remembered ? m_puzzle.fpath : std::string());
     WriteWholeFile(FromUtf8(m_puzzle.cfgpath), QByteArray::fromStdString(bytes));  // failures are silent
 }
 
@@ -178,6 +182,7 @@ void gridly::cb_save_Click()
         // Only a file that was written becomes the puzzle's file.
         m_puzzle.fname = QFileInfo(path).fileName().toStdString();
         m_puzzle.fpath = path.toStdString();
+        m_refusedFile = false;
         m_puzzle.changed = false;
         SetCaption();
     } else {
@@ -208,6 +213,7 @@ void gridly::cb_open_Click()
     const FileRead file = ReadWholeFile(path);
     const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
     if (read.status == PuzzleFileStatus::NotGridly) {
+        m_refusedFile = true;
         m_desktop.message(QStringLiteral("Invalid Gridly File"), QStringLiteral("Open - Version ERROR"),
                           Desktop::Buttons::Ok, Desktop::Icon::Critical);
         return;
@@ -225,6 +231,7 @@ void gridly::cb_open_Click()
     }
 
     m_desktop.setWaitCursor(true);
+    m_refusedFile = false;
     SetCaption();
     m_puzzle.redrawok = false;
     ApplyPuzzleFile(m_puzzle, read.contents);

@@ -196,7 +196,7 @@ private slots:
     {
         // gridly.cfg gives colour (9 reads as 5), indicator, mode and file, whose own colour wins; a file
         // named on the command line bypasses it (colour 2, design mode); nothing is shown, even for a
-        // damaged file.
+        // damaged file; a file that is not ours keeps its name but is not remembered at exit.
         const auto start = [this](const QStringList &arguments) {
             const bool on = f->start(arguments) && f->control<QAbstractButton>("ck_valid_word")->isChecked();
             return QStringLiteral("%1 words, colour %2, %3, ").arg(f->puzzle().nwords).arg(f->puzzle().gboxidx)
@@ -211,6 +211,10 @@ private slots:
         f->writeFile(QStringLiteral("gridly.cfg"), ConfigBytes(9, 1, "Play", {}, {}));
         QCOMPARE(start({}), QStringLiteral("0 words, colour 5, on, Design, "));
         QVERIFY(f->desktop.messages.isEmpty());
+        const QString foreign = f->writeFile(QStringLiteral("foreign.gly"), "not a puzzle");
+        QCOMPARE(start({foreign}), QStringLiteral("0 words, colour 2, off, Design, foreign.gly"));
+        f->click("cb_exit");
+        QCOMPARE(f->readFile(QStringLiteral("gridly.cfg")), ConfigBytes(2, 0, "Design", {}, {}));
     }
 };
 
