@@ -106,7 +106,10 @@ std::unique_ptr<PagePrinter> QtDesktop::defaultPrinter()
 
 bool QtDesktop::anotherInstanceRunning()
 {
-    return !m_lock.isLocked() && !m_lock.tryLock(0);
+    // Only a lock another process holds means another Gridly; a lock that
+    // cannot be taken at all (no runtime folder, a full disk) must not keep
+    // the program from starting.
+    return !m_lock.isLocked() && !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
 }
 
 void QtDesktop::setWaitCursor(bool wait)

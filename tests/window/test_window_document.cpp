@@ -3,6 +3,7 @@
 #include "document/config_file.h"
 #include "document/puzzle_file.h"
 #include "puzzle_builder.h"
+#include "window/qt_desktop.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -215,6 +216,15 @@ private slots:
         QCOMPARE(start({foreign}), QStringLiteral("0 words, colour 2, off, Design, foreign.gly"));
         f->click("cb_exit");
         QCOMPARE(f->readFile(QStringLiteral("gridly.cfg")), ConfigBytes(2, 0, "Design", {}, {}));
+    }
+
+    void onlyALockHeldByARunningGridlyEndsASecondStart()
+    {
+        // A lock that another Gridly holds ends a second start; a lock that cannot be taken at all does not.
+        QTemporaryDir run;
+        QtDesktop first(run.path()), second(run.path()), noFolder(run.filePath(QStringLiteral("missing")));
+        QVERIFY(!first.anotherInstanceRunning() && second.anotherInstanceRunning());
+        QVERIFY(!noFolder.anotherInstanceRunning());
     }
 };
 
