@@ -71,6 +71,7 @@ private:
     void FocusWordBox();
     void WriteConfiguration();
     void ReadConfiguration(QString &savedMode);
+    QString ConfigurationFolder();
     QString AskFileName(bool save);
     bool OfferToSave(const QString &question, const QString &title);
 

@@ -43,7 +43,8 @@ bool gridly::Form_Load()
 
     cr_cw->setGeometry(0, 0, 22, 22);
     m_puzzle = Puzzle{};
-    m_puzzle.cfgpath = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    m_puzzle.cfgpath =
+        QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
     inp_word->setMaxLength(WORDLEN);
     inp_clue->setMaxLength(CLUELEN);
     PanelGeometry();
@@ -115,7 +116,17 @@ void gridly::WriteConfiguration()
     const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
                                               m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
                                               remembered ? m_puzzle.fpath : std::string());
-    WriteWholeFile(FromUtf8(m_puzzle.cfgpath), QByteArray::fromStdString(bytes));  // failures are silent
+    const QString path = FromUtf8(m_puzzle.cfgpath);
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
+    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
+}
+
+// gridly.cfg lives beside the program; where that folder cannot be written (a
+// system-wide install) it lives in the user's configuration folder instead.
+QString gridly::ConfigurationFolder()
+{
+    const QString user = m_desktop.userConfigFolder();
+    return QFileInfo(m_programFolder).isWritable() || user.isEmpty() ? m_programFolder : user;
 }
 
 void gridly::cb_new_Click()

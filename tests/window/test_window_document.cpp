@@ -218,6 +218,20 @@ private slots:
         QCOMPARE(f->readFile(QStringLiteral("gridly.cfg")), ConfigBytes(2, 0, "Design", {}, {}));
     }
 
+    void settingsLiveInTheUsersFolderWhenTheProgramsFolderCannotBeWritten()
+    {
+        // Where the program's folder cannot be written (here it does not exist, which holds even for root),
+        // gridly.cfg is written to the user's configuration folder and read from there at the next start.
+        f->desktop.configFolder = f->path(QStringLiteral("home/gridly"));
+        f->programFolder = f->path(QStringLiteral("install"));
+        const QString three = f->writeFile(QStringLiteral("three.gly"), FILLED);
+        QVERIFY(f->start({three}));
+        f->click("cb_exit");
+        QCOMPARE(f->readFile(QStringLiteral("home/gridly/gridly.cfg")),
+                 ConfigBytes(2, 0, "Design", QStringLiteral("three.gly"), three));
+        QVERIFY(f->start() && f->puzzle().nwords == 3);
+    }
+
     void onlyALockHeldByARunningGridlyEndsASecondStart()
     {
         // A lock that another Gridly holds ends a second start; a lock that cannot be taken at all does not.
