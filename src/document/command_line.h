@@ -1,8 +1,8 @@
 // The puzzle named on the command line at start-up.
 //
 // The program's first argument is taken as the path P: blanks trimmed,
-// double quotes removed when they wrap it, and a relative path taken from the
-// current folder (anything not starting with "/"). P is used when it has at least 8
+// double quotes removed when they wrap it, and, when it does not start with
+// "/", taken from the current folder. P is used when it has at least 8
 // characters (bytes of its UTF-8) and ends in ".gly" exactly (".GLY" is not
 // taken). fname is the part of P after its last "/" or "\" before the final
 // ".gly" (all of P when there is none). When no file exists at P, fpath is ""
