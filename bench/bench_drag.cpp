@@ -28,6 +28,7 @@ public:
     void showHelp(const QString &) override {}
     std::unique_ptr<PagePrinter> defaultPrinter() override { return nullptr; }
     bool anotherInstanceRunning() override { return false; }
+    QString userConfigFolder() override { return {}; }
     void setWaitCursor(bool) override {}
     void endProgram() override {}
 };

@@ -81,11 +81,11 @@ ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(con
     if (!mode || (*mode != "Design" && *mode != "Play"))
         return values;
     values.runmode = std::move(mode);
-    std::optional<std::string> name = in.readText(5, 99);
+    std::optional<std::string> name = in.readText(5, MAX_NAME_BYTES);
     if (!name || !name->ends_with(".gly"))
         return values;
     values.fname = std::move(name);
-    std::optional<std::string> path = in.readText(8, 200);
+    std::optional<std::string> path = in.readText(8, MAX_PATH_BYTES);
     if (path && fileExists(*path))
         values.fpath = std::move(path);
     return values;

@@ -13,6 +13,10 @@
 #include <string>
 #include <string_view>
 
+// The longest file name and path Linux allows, in bytes.
+inline constexpr int MAX_NAME_BYTES = 255;
+inline constexpr int MAX_PATH_BYTES = 4096;
+
 std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
                             std::string_view fpath);
 
@@ -22,12 +26,12 @@ struct ConfigValues {
     std::optional<int> gboxidx;    // 0..5; any other stored value reads as 5
     std::optional<int> validWord;  // 0..1; any other stored value reads as 1
     std::optional<std::string> runmode;  // "Design" or "Play"
-    std::optional<std::string> fname;    // 5..99 bytes ending in ".gly"
-    std::optional<std::string> fpath;    // 8..200 bytes, a file that exists
+    std::optional<std::string> fname;    // 5..255 bytes ending in ".gly"
+    std::optional<std::string> fpath;    // 8..4096 bytes, a file that exists
 };
 
 // Reading stops at a mode length other than 4 or 6, a mode other than
-// "Design" or "Play", a name length outside 5..99, a name not ending in
-// ".gly", a path length outside 8..200, or the end of the bytes. The path is
+// "Design" or "Play", a name length outside 5..255, a name not ending in
+// ".gly", a path length outside 8..4096, or the end of the bytes. The path is
 // taken only when fileExists says so (and nothing follows it).
 ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(const std::string &)> &fileExists);

@@ -129,13 +129,15 @@ std::optional<Rejection> UpdateWord(Puzzle &p, std::string_view word, std::strin
     if (auto fault = DoubleBlankFault(word, title))
         return fault;
 
-    if (!e.placed()) {
+    // A new text makes the answer meaningless; a new clue keeps it. A word can
+    // only get a new text while it is out of the grid, so no cell holds it.
+    if (word != old) {
         e.word.assign(word);
         e.lw = int16_t(word.size());
+        e.pword.clear();
+        e.pwok = 0;
     }
     e.clue.assign(clue);
-    e.pword.clear();
-    e.pwok = 0;
     p.changed = true;
     return std::nullopt;
 }

@@ -14,7 +14,8 @@ int ChangeSize(Puzzle &p, int value, int16_t Puzzle::*size, int16_t Puzzle::*sma
     if (value < p.*smallest)
         return p.*smallest;
     p.*size = int16_t(value);
-    p.changed = true;
+    if (p.nwords > 0)  // an empty list has nothing to save
+        p.changed = true;
     return value;
 }
 
@@ -76,7 +77,14 @@ bool ShiftWords(Puzzle &p, char tag)
             entry.gr = int16_t(entry.gr + dr);
         }
     }
+    const Grid<char> answers = p.Pgrid;
     LoadGrid(p);
+    // The player's letters move with the words.
+    for (int c = 1; c <= GRIDMAX; ++c)
+        for (int r = 1; r <= GRIDMAX; ++r)
+            if (answers(c, r) != CELL_EMPTY && Grid<char>::inside(c + dc, r + dr)
+                && p.Pgrid(c + dc, r + dr) == CELL_UNFILLED)
+                p.Pgrid(c + dc, r + dr) = answers(c, r);
     p.changed = true;
     return true;
 }

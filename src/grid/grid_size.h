@@ -24,7 +24,7 @@ GridExtent GetGridSize(Puzzle &p);
 // Moves every placed word one cell: 'U' up, 'D' down, 'L' left, any other tag
 // right. Up and left stop at row and column 1; down and right stop when the
 // smallest size (never below GRIDMIN) already equals the size in use. On a
-// move the grid arrays are rebuilt (the player's letters are cleared) and the
+// move the grid arrays are rebuilt (the player's letters move along) and the
 // puzzle is changed; clue numbers stay. With no word in the grid nothing
 // moves. Returns whether the words moved.
 bool ShiftWords(Puzzle &p, char tag);
@@ -37,7 +37,7 @@ void SetToMinimumSize(Puzzle &p);
 // GRIDMIN..GRIDMAX. Returns the value the scroll bar must hold: when it
 // differs from `value` (a value below the smallest size) nothing changed and
 // the window sets the bar to it, which raises the event again; otherwise the
-// size took the value and the puzzle is changed.
+// size took the value and the puzzle is changed when the list holds words.
 int ChangeGridCols(Puzzle &p, int value);
 int ChangeGridRows(Puzzle &p, int value);
 

@@ -1,8 +1,8 @@
 // Where a word may go in the grid: the legality test of one position and the
 // two searches built on it, one for a position crossing letters already in the
-// grid and one for a position away from every letter. Only CWGrid is read, and
-// only inside the 24 x 24 arrays; a neighbour outside the grid in use
-// (gcols x grows) counts as empty.
+// grid and one for a position away from every letter. CWGrid and the places
+// of the words in the grid are read, only inside the 24 x 24 arrays; a
+// neighbour outside the grid in use (gcols x grows) counts as empty.
 #pragma once
 
 #include "document/gridlymod.h"
@@ -27,6 +27,9 @@ struct Found {
 // mtcEmpty (tried only when the crossing test did not succeed, and only when
 // the word fits in the grid in use): legal when all its cells, the cells
 // beside them and the cells before and after are empty.
+// Neither may share a cell with a placed word of the same direction (a word
+// hidden inside another); a one-letter word counts as both directions, so it
+// only goes on an empty cell.
 // While p.dragging the beside, before and after tests are left out.
 // A position whose cells would leave the 24 x 24 arrays is never legal.
 Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, std::string_view dr, int c, int r,

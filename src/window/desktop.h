@@ -38,6 +38,8 @@ public:
     virtual std::unique_ptr<PagePrinter> defaultPrinter() = 0;
     // True when another instance of the program holds the instance lock.
     virtual bool anotherInstanceRunning() = 0;
+    // The user's own folder for the program's settings; "" when there is none.
+    virtual QString userConfigFolder() = 0;
     virtual void setWaitCursor(bool wait) = 0;
     // Ends the program once control returns to the event loop.
     virtual void endProgram() = 0;

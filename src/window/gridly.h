@@ -71,6 +71,7 @@ private:
     void FocusWordBox();
     void WriteConfiguration();
     void ReadConfiguration(QString &savedMode);
+    QString ConfigurationFolder();
     QString AskFileName(bool save);
     bool OfferToSave(const QString &question, const QString &title);
 
@@ -162,6 +163,7 @@ private:
     Puzzle m_puzzle;
     QString m_dialogFolder;   // where the next file dialog starts
     bool m_ended = false;     // Exit completed; the window may close
+    bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
     DragState m_drag;
     GridRenderer m_gridRenderer;
     QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag

@@ -43,7 +43,8 @@ bool gridly::Form_Load()
 
     cr_cw->setGeometry(0, 0, 22, 22);
     m_puzzle = Puzzle{};
-    m_puzzle.cfgpath = QDir::toNativeSeparators(QDir(m_programFolder).filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    m_puzzle.cfgpath =
+        QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
     PanelGeometry();
 
     cb_playreset->setIcon(cb_play->icon());
@@ -60,7 +61,8 @@ bool gridly::Form_Load()
     SetCmdButtons();
 
     const CommandLineFile start =
-        CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(), FileExists);
+        CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(),
+                        QDir::currentPath().toStdString(), FileExists);
     m_puzzle.fpath = start.fpath;
     m_puzzle.fname = start.fname;
     m_dialogFolder = m_programFolder;
@@ -106,9 +108,23 @@ void gridly::ReadConfiguration(QString &savedMode)
 
 void gridly::WriteConfiguration()
 {
+    // A file Open refused keeps its names in the window but is not reopened,
+    // and refused again, at every start.
+    const bool remembered = !m_refusedFile;
     const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
-                                              m_puzzle.runmode, m_puzzle.fname, m_puzzle.fpath);
-    WriteWholeFile(FromUtf8(m_puzzle.cfgpath), QByteArray::fromStdString(bytes));  // failures are silent
+                                              m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
+                                              remembered ? m_puzzle.fpath : std::string());
+    const QString path = FromUtf8(m_puzzle.cfgpath);
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
+    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
+}
+
+// gridly.cfg lives beside the program; where that folder cannot be written (a
+// system-wide install) it lives in the user's configuration folder instead.
+QString gridly::ConfigurationFolder()
+{
+    const QString user = m_desktop.userConfigFolder();
+    return QFileInfo(m_programFolder).isWritable() || user.isEmpty() ? m_programFolder : user;
 }
 
 void gridly::cb_new_Click()
@@ -134,13 +150,21 @@ QString gridly::AskFileName(bool save)
     request.initialFolder = m_dialogFolder;
     request.promptOverwrite = save;
     request.mustExist = !save;
+    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
     for (;;) {
         const QString path = save ? m_desktop.saveFileName(request) : m_desktop.openFileName(request);
-        if (path.isEmpty() || QFileInfo(path).suffix() == QLatin1String("gly"))
+        if (path.isEmpty())
             return path;
-        m_desktop.message(QStringLiteral("File Extension Must Be .gly"),
-                          save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR"),
-                          Desktop::Buttons::Ok, Desktop::Icon::None);
+        const QFileInfo file(path);
+        if (file.suffix() != QLatin1String("gly"))
+            m_desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
+                              Desktop::Icon::None);
+        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
+            m_desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
+                                  + QDir::toNativeSeparators(file.absolutePath()),
+                              title, Desktop::Buttons::Ok, Desktop::Icon::None);
+        else
+            return path;
     }
 }
 
@@ -155,8 +179,6 @@ void gridly::cb_save_Click()
     if (path.isEmpty())
         return;
     m_desktop.setWaitCursor(true);
-    m_puzzle.fname = QFileInfo(path).fileName().toStdString();
-    m_puzzle.fpath = path.toStdString();
     // The play grid holds answers only while every word is in the grid (an
     // opened puzzle's answers reach it only then); reading it otherwise would
     // blank the stored answers of the placed words.
@@ -166,6 +188,10 @@ void gridly::cb_save_Click()
         PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
     if (error.isEmpty()) {
+        // Only a file that was written becomes the puzzle's file.
+        m_puzzle.fname = QFileInfo(path).fileName().toStdString();
+        m_puzzle.fpath = path.toStdString();
+        m_refusedFile = false;
         m_puzzle.changed = false;
         SetCaption();
     } else {
@@ -196,6 +222,7 @@ void gridly::cb_open_Click()
     const FileRead file = ReadWholeFile(path);
     const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
     if (read.status == PuzzleFileStatus::NotGridly) {
+        m_refusedFile = true;
         m_desktop.message(QStringLiteral("Invalid Gridly File"), QStringLiteral("Open - Version ERROR"),
                           Desktop::Buttons::Ok, Desktop::Icon::Critical);
         return;
@@ -213,6 +240,7 @@ void gridly::cb_open_Click()
     }
 
     m_desktop.setWaitCursor(true);
+    m_refusedFile = false;
     SetCaption();
     m_puzzle.redrawok = false;
     ApplyPuzzleFile(m_puzzle, read.contents);

@@ -203,6 +203,7 @@ void gridly::w_inp_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, double x
     const int target = m_drag.tgtrow;
     const int t = w_inp[std::size_t(target)]->tag().toInt();
     std::swap(p.Words[p.curw], p.Words[t]);
+    p.changed = true;
     ClearTargetRow();
     DispWInp();
     w_inp_MouseDown(target, Qt::LeftButton, Qt::NoModifier, x, y);

@@ -8,6 +8,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("gridly"));  // names the user's settings folder
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QtDesktop desktop(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     QStringList arguments = QApplication::arguments();

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -106,7 +107,15 @@ std::unique_ptr<PagePrinter> QtDesktop::defaultPrinter()
 
 bool QtDesktop::anotherInstanceRunning()
 {
-    return !m_lock.isLocked() && !m_lock.tryLock(0);
+    // Only a lock another process holds means another Gridly; a lock that
+    // cannot be taken at all (no runtime folder, a full disk) must not keep
+    // the program from starting.
+    return !m_lock.isLocked() && !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
+}
+
+QString QtDesktop::userConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
 }
 
 void QtDesktop::setWaitCursor(bool wait)

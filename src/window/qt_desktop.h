@@ -24,6 +24,7 @@ public:
     void showHelp(const QString &helpFile) override;
     std::unique_ptr<PagePrinter> defaultPrinter() override;
     bool anotherInstanceRunning() override;
+    QString userConfigFolder() override;
     void setWaitCursor(bool wait) override;
     void endProgram() override;
 

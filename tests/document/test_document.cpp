@@ -70,19 +70,20 @@ private slots:
         QTest::addColumn<QString>("fpathAndName");
         QTest::newRow("no argument") << "" << "|";
         QTest::newRow("in quotes, blanks around") << "  \"/home/u/puz.gly\" " << "/home/u/puz.gly|puz.gly";
-        QTest::newRow("only an opening quote") << "\"/home/u/puz.gly" << "\"/home/u/puz.gly|puz.gly";
+        QTest::newRow("only an opening quote") << "\"/home/u/puz.gly" << "/cwd/\"/home/u/puz.gly|puz.gly";
         QTest::newRow("extension in capitals") << "/home/u/puz.GLY" << "|";
         QTest::newRow("7 characters") << "\"/ab.gly\"" << "|";
         QTest::newRow("8 characters") << "\"/abc.gly\"" << "/abc.gly|abc.gly";
-        QTest::newRow("backslash folders") << "C:\\dir\\x.gly" << "C:\\dir\\x.gly|x.gly";
-        QTest::newRow("no folder") << "puzzle.gly" << "puzzle.gly|puzzle.gly";
+        QTest::newRow("backslash folders") << "C:\\dir\\x.gly" << "/cwd/C:\\dir\\x.gly|x.gly";
+        QTest::newRow("relative, 5 characters") << "a.gly" << "/cwd/a.gly|a.gly";
         QTest::newRow("missing file keeps the name") << "/home/missing/puz.gly" << "|puz.gly";
     }
     void startUpTakesAPuzzlePathFromItsArgument()
     {
-        // A path of 8 or more characters ending in ".gly" is taken when its file exists.
+        // A path, taken from the current folder "/cwd" when relative, of 8 or more characters ending in
+        // ".gly" is taken when its file exists.
         QFETCH(QString, argument);
-        const CommandLineFile file = CommandLinePath(argument.toStdString(), Exists);
+        const CommandLineFile file = CommandLinePath(argument.toStdString(), "/cwd", Exists);
         QTEST(QString::fromStdString(file.fpath + "|" + file.fname), "fpathAndName");
     }
 
@@ -142,7 +143,7 @@ private slots:
         };
         const std::string full = WriteConfigFile(3, 0, "Design", "a.gly", "/home/u/a.gly");
         const std::string play = Start(0, 0) + Text("Play");
-        const std::string n95 = std::string(95, 'n'), p200 = std::string(200, 'p');
+        const std::string n251 = std::string(251, 'n'), p4096 = std::string(4096, 'p');
         row("everything taken", full, "3|0|Design|a.gly|/home/u/a.gly");
         row("play mode", WriteConfigFile(1, 1, "Play", "a.gly", "/p/a.gly"), "1|1|Play|a.gly|/p/a.gly");
         row("UTF-8 name", WriteConfigFile(0, 0, "Design", "\xC3\xA9t\xC3\xA9.gly", "/p/\xC3\xA9t\xC3\xA9.gly"),
@@ -157,13 +158,13 @@ private slots:
         row("mode is case-sensitive", Start(3, 0) + Text("play") + Text("a.gly"), "3|0|-|-|-");
         row("name length 0 reads no name", WriteConfigFile(2, 1, "Design", "", ""), "2|1|Design|-|-");
         row("name length 4 stops", play + Text(".gly") + Text("/p/x.gly"), "0|0|Play|-|-");
-        row("name length 99 taken", play + Text(n95 + ".gly"), "0|0|Play|" + n95 + ".gly|-");
-        row("name length 100 stops", play + Text(n95 + "n.gly"), "0|0|Play|-|-");
+        row("name length 255 taken", play + Text(n251 + ".gly"), "0|0|Play|" + n251 + ".gly|-");
+        row("name length 256 stops", play + Text(n251 + "n.gly"), "0|0|Play|-|-");
         row("name ending .GLY stops before the path", play + Text("a.GLY") + Text("/p/a.gly"), "0|0|Play|-|-");
         row("path length 7 not taken", play + Text("a.gly") + Text("/ab.gly"), "0|0|Play|a.gly|-");
         row("path length 8 taken", play + Text("a.gly") + Text("/abc.gly"), "0|0|Play|a.gly|/abc.gly");
-        row("path length 200 taken", play + Text("a.gly") + Text(p200), "0|0|Play|a.gly|" + p200);
-        row("path length 201 not taken", play + Text("a.gly") + Text(p200 + "p"), "0|0|Play|a.gly|-");
+        row("path length 4096 taken", play + Text("a.gly") + Text(p4096), "0|0|Play|a.gly|" + p4096);
+        row("path length 4097 not taken", play + Text("a.gly") + Text(p4096 + "p"), "0|0|Play|a.gly|-");
         row("path to a missing file not taken", play + Text("a.gly") + Text("/p/missing/a.gly"), "0|0|Play|a.gly|-");
         row("empty file", "", "-|-|-|-|-");
         row("cut inside the colour", full.substr(0, 1), "-|-|-|-|-");
@@ -324,6 +325,20 @@ private slots:
         QCOMPARE(rejection->title, std::string(add ? "Add Word" : "Update Word"));
         QTEST(rejection->focus == EntryBox::Clue, "focusOnClue");
         QVERIFY(p.Words == before && p.nwords == 4 && !p.changed);
+    }
+
+    void updateKeepsTheAnswerOnlyWhileTheTextStays()
+    {
+        // A new clue keeps the word's answer and its judgement; a new text drops them.
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG", 0}});
+        for (const int w : {1, 2}) {
+            p.Words[w].pword = p.Words[w].word;
+            p.Words[w].pwok = 1;
+            p.curw = int16_t(w);
+            QVERIFY(!UpdateWord(p, w == 1 ? "CAT" : "DOGS", "New clue"));
+        }
+        QCOMPARE(p.Words[1].pword.trimmed() + '|' + p.Words[2].pword.trimmed(), std::string("CAT|"));
+        QVERIFY(p.Words[1].pwok == 1 && p.Words[2].pwok == 0);
     }
 };
 

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <random>
 #include <set>
+#include <tuple>
 
 using namespace std::string_literals;
 
@@ -82,13 +83,15 @@ Puzzle RandomWordList(std::mt19937 &rng)
 }
 
 // The first broken rule of a generated grid, or "": every word placed inside
-// the grid in use with its letters in the arrays, no other letter, and numbers
-// 1, 2, 3 ... over the distinct start cells in reading order.
+// the grid in use with its letters in the arrays, no other letter, no cell in
+// two words of one direction, and numbers 1, 2, 3 ... over the distinct start
+// cells in reading order.
 std::string GridFault(const Puzzle &p)
 {
     if (p.nplaced != p.nwords)
         return std::to_string(p.nplaced) + " placed";
     std::set<std::pair<int, int>> cells, starts;
+    std::set<std::tuple<int, int, bool>> lanes;  // a one-letter word lies both ways
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &entry = p.Words[i];
         const std::string text = entry.word.trimmed();
@@ -101,6 +104,9 @@ std::string GridFault(const Puzzle &p)
                 p.Pgrid(c, r) != CELL_UNFILLED || p.CWIdx(c, r) < 1)
                 return text + " not in the grid";
             cells.emplace(c, r);
+            for (const bool across : {true, false})
+                if ((entry.lw == 1 || entry.across() == across) && !lanes.emplace(c, r, across).second)
+                    return text + " shares a cell with a word of its direction";
         }
     }
     if (LetterCount(p) != int(cells.size()))
@@ -163,10 +169,15 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<bool>("dragging");
         QTest::addColumn<bool>("legal");
-        // The grid holds CAT across at (1,1) and TOE down from its T.
+        // The grid holds CAT across at (1,1), TOE down from its T and the one-letter word O at (8,8).
         QTest::newRow("crossing") << "BE" << "Acro" << 2 << 3 << false << true;
-        QTest::newRow("letter right after, placing") << "CA" << "Acro" << 1 << 1 << false << false;
-        QTest::newRow("letter right after, dragging") << "CA" << "Acro" << 1 << 1 << true << true;
+        QTest::newRow("letter right after, placing") << "AB" << "Acro" << 1 << 3 << false << false;
+        QTest::newRow("letter right after, dragging") << "AB" << "Acro" << 1 << 3 << true << true;
+        QTest::newRow("along a word its way, placing") << "CATS" << "Acro" << 1 << 1 << false << false;
+        QTest::newRow("inside a word its way, dragging") << "CA" << "Acro" << 1 << 1 << true << false;
+        QTest::newRow("one letter on a letter, dragging") << "E" << "Acro" << 3 << 3 << true << false;
+        QTest::newRow("one letter, free") << "E" << "Acro" << 5 << 5 << false << true;
+        QTest::newRow("through a one-letter word") << "ON" << "Down" << 8 << 8 << false << false;
         QTest::newRow("letter beside, placing") << "ANT" << "Down" << 2 << 1 << false << false;
         QTest::newRow("letter beside, dragging") << "ANT" << "Down" << 2 << 1 << true << true;
         QTest::newRow("clash, dragging") << "ONE" << "Down" << 2 << 1 << true << false;
@@ -182,14 +193,15 @@ private slots:
     {
         // A crossing shares a letter, clashes with none, and has empty cells before, after and beside its
         // empty cells; a free place is empty all round and inside the grid in use. Dragging leaves out
-        // the before, after and beside tests. Nothing past the arrays is legal.
+        // the before, after and beside tests. No cell is shared with a word of the same direction, and a
+        // one-letter word lies both ways. Nothing past the arrays is legal.
         QFETCH(QString, word);
         QFETCH(QString, dr);
         QFETCH(int, col);
         QFETCH(int, row);
         QFETCH(bool, dragging);
         QFETCH(bool, legal);
-        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}});
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}, {"O", 8, 8, "Acro"}});
         p.dragging = dragging;
         const std::string w = word.toStdString();
         const Found at = SearchCWGrid(p, w, int(w.size()), dr.toStdString(), col, row, true, true);
@@ -319,15 +331,15 @@ private slots:
         QCOMPARE(p.changed, moves);
     }
 
-    void aMoveCarriesLettersAndIndicesAndClearsThePlayersLetters()
+    void aMoveCarriesLettersIndicesAndThePlayersLetters()
     {
-        // After a move the letters and the word index follow the words, play cells are unfilled and numbers stay.
+        // After a move the letters, the word index and the player's letters follow the words; numbers stay.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}, 16, 16);
         p.Pgrid(1, 1) = 'C';
         p.Pgrid(3, 3) = 'N';
         QVERIFY(ShiftWords(p, 'R') && ShiftWords(p, 'D'));
         QCOMPARE(SolutionRows(p, 4, 4), "####\n#CAT\n#O#E\n#W#N"s);
-        QCOMPARE(PlayRows(p, 4, 4), "####\n#   \n# # \n# # "s);
+        QCOMPARE(PlayRows(p, 4, 4), "####\n#C  \n# # \n# #N"s);
         QCOMPARE((QList<int>{p.CWIdx(2, 2), p.CWIdx(3, 2), p.CWIdx(4, 2), p.CWIdx(1, 1)}), (QList<int>{2, 1, 3, 0}));
         QCOMPARE(Numbers(p), "1 1 2"s);
     }

@@ -30,6 +30,7 @@ public:
     void showHelp(const QString &helpFile) override { helpShown.append(helpFile); }
     std::unique_ptr<PagePrinter> defaultPrinter() override;
     bool anotherInstanceRunning() override { return otherInstance; }
+    QString userConfigFolder() override { return configFolder; }
     void setWaitCursor(bool wait) override { waiting = wait; }
     void endProgram() override { ended = true; }
 
@@ -51,6 +52,7 @@ public:
     // What the desktop reports.
     bool otherInstance = false;
     bool hasPrinter = true;
+    QString configFolder;  // "" = none
 
 private:
     QString nextFile(const FileRequest &request);

@@ -10,7 +10,8 @@ WindowFixture::WindowFixture()
 
 bool WindowFixture::start(const QStringList &arguments, RandomSource random)
 {
-    window = std::make_unique<gridly>(desktop, m_folder.path(), arguments, std::move(random));
+    const QString folder = programFolder.isEmpty() ? m_folder.path() : programFolder;
+    window = std::make_unique<gridly>(desktop, folder, arguments, std::move(random));
     if (!window->Form_Load())
         return false;
     window->show();

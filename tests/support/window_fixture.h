@@ -45,6 +45,7 @@ public:
 
     ScriptedDesktop desktop;
     std::unique_ptr<gridly> window;
+    QString programFolder;  // where start() runs the program from; "" = the fixture's own folder
 
 private:
     QTemporaryDir m_folder;

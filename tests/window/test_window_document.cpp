@@ -3,6 +3,7 @@
 #include "document/config_file.h"
 #include "document/puzzle_file.h"
 #include "puzzle_builder.h"
+#include "window/qt_desktop.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -92,7 +93,8 @@ private slots:
     {
         // Save writes the opened puzzle's bytes (stored answers kept while a word is out of the grid) from a
         // dialog starting in its folder; Save and Open refuse a name not ending in .gly; a write the system
-        // refuses (a size limit) shows "Save Error" and keeps the old file, changed and the caption.
+        // refuses (a size limit) shows "Save Error" and keeps the old file, changed, the names and the caption;
+        // the Save dialog refuses a folder that does not exist.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"OUT"}});
         p.Words[1].pword.assign("CA");
         p.Words[4].pword.assign("OU");
@@ -100,7 +102,9 @@ private slots:
         f->open(PuzzleBytes(p), QStringLiteral("sub/in.gly"));
         f->click("cl_gbox_4");
         const QString copy = f->path(QStringLiteral("copy.gly"));
-        for (const QString &name : {f->path(QStringLiteral("notes.txt")), copy, f->path("other.GLY"), QString(), copy})
+        const QString lost = f->path(QStringLiteral("lost.gly"));
+        for (const QString &name : {f->path(QStringLiteral("notes.txt")), copy, f->path("other.GLY"), QString(), copy,
+                                    f->path(QStringLiteral("none/x.gly")), lost})
             f->desktop.chooseFile(name);
         f->click("cb_save");
         shown(0, "File Extension Must Be .gly", "Save - ERROR", Buttons::Ok, Icon::None);
@@ -117,12 +121,16 @@ private slots:
         rlimit limit{64, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);
         f->click("cb_save");
+        f->click("cb_save");
         limit.rlim_cur = RLIM_INFINITY;
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY(f->desktop.messages.value(2).text.endsWith("\rFile: " + copy));
         QVERIFY(f->desktop.messages[2].title == "Save Error" && f->desktop.messages[2].icon == Icon::Critical);
         QCOMPARE(f->readFile(QStringLiteral("copy.gly")), PuzzleBytes(p));
-        QVERIFY(f->puzzle().changed);
+        shown(3, "Folder Does Not Exist\rFolder: " + f->path(QStringLiteral("none")), "Save - ERROR", Buttons::Ok,
+              Icon::None);
+        QVERIFY(f->desktop.messages.value(4).text.endsWith("\rFile: " + lost) && !QFile::exists(lost));
+        QVERIFY(f->puzzle().changed && f->puzzle().fpath == copy.toStdString() && f->puzzle().fname == "copy.gly");
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly v1.00     > copy.gly"));
     }
 
@@ -189,7 +197,7 @@ private slots:
     {
         // gridly.cfg gives colour (9 reads as 5), indicator, mode and file, whose own colour wins; a file
         // named on the command line bypasses it (colour 2, design mode); nothing is shown, even for a
-        // damaged file.
+        // damaged file; a file that is not ours keeps its name but is not remembered at exit.
         const auto start = [this](const QStringList &arguments) {
             const bool on = f->start(arguments) && f->control<QAbstractButton>("ck_valid_word")->isChecked();
             return QStringLiteral("%1 words, colour %2, %3, ").arg(f->puzzle().nwords).arg(f->puzzle().gboxidx)
@@ -204,6 +212,33 @@ private slots:
         f->writeFile(QStringLiteral("gridly.cfg"), ConfigBytes(9, 1, "Play", {}, {}));
         QCOMPARE(start({}), QStringLiteral("0 words, colour 5, on, Design, "));
         QVERIFY(f->desktop.messages.isEmpty());
+        const QString foreign = f->writeFile(QStringLiteral("foreign.gly"), "not a puzzle");
+        QCOMPARE(start({foreign}), QStringLiteral("0 words, colour 2, off, Design, foreign.gly"));
+        f->click("cb_exit");
+        QCOMPARE(f->readFile(QStringLiteral("gridly.cfg")), ConfigBytes(2, 0, "Design", {}, {}));
+    }
+
+    void settingsLiveInTheUsersFolderWhenTheProgramsFolderCannotBeWritten()
+    {
+        // Where the program's folder cannot be written (here it does not exist, which holds even for root),
+        // gridly.cfg is written to the user's configuration folder and read from there at the next start.
+        f->desktop.configFolder = f->path(QStringLiteral("home/gridly"));
+        f->programFolder = f->path(QStringLiteral("install"));
+        const QString three = f->writeFile(QStringLiteral("three.gly"), FILLED);
+        QVERIFY(f->start({three}));
+        f->click("cb_exit");
+        QCOMPARE(f->readFile(QStringLiteral("home/gridly/gridly.cfg")),
+                 ConfigBytes(2, 0, "Design", QStringLiteral("three.gly"), three));
+        QVERIFY(f->start() && f->puzzle().nwords == 3);
+    }
+
+    void onlyALockHeldByARunningGridlyEndsASecondStart()
+    {
+        // A lock that another Gridly holds ends a second start; a lock that cannot be taken at all does not.
+        QTemporaryDir run;
+        QtDesktop first(run.path()), second(run.path()), noFolder(run.filePath(QStringLiteral("missing")));
+        QVERIFY(!first.anotherInstanceRunning() && second.anotherInstanceRunning());
+        QVERIFY(!noFolder.anotherInstanceRunning());
     }
 };
 

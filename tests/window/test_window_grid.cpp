@@ -71,7 +71,7 @@ private slots:
     void withNoWordsGenerateAsksNothingAndMinimumSizeIsFifteen()
     {
         // With no words both generate commands are disabled and even a click asks nothing; "Set to Minimun
-        // Size" gives 15 x 15.
+        // Size" gives 15 x 15 and leaves the empty puzzle unchanged.
         for (const char *name : {"cb_procAutosz", "cb_procfixsize"}) {
             QVERIFY(!f->control<QAbstractButton>(name)->isEnabled());
             f->control<QAbstractButton>(name)->setEnabled(true);
@@ -81,6 +81,7 @@ private slots:
         f->click("cb_resize");
         QCOMPARE(QSize(f->puzzle().gcols, f->puzzle().grows), QSize(15, 15));
         QCOMPARE(f->window->gridImage().size(), QSize(301, 301));
+        QVERIFY(!f->puzzle().changed);
     }
 
     void columnBarSnapsBackToTheLastUsedColumn()
