@@ -169,7 +169,8 @@ std::vector<Move> Try(const std::vector<std::string> &words, int maxCols, Canvas
         left.push_back(i);
 
     // The first word: one of the three longest, across if it fits so.
-    std::sort(left.begin(), left.end(), [&](int a, int b) { return words[std::size_t(a)].size() > words[std::size_t(b)].size(); });
+    std::stable_sort(left.begin(), left.end(),
+                     [&](int a, int b) { return words[std::size_t(a)].size() > words[std::size_t(b)].size(); });
     const auto pick = std::size_t(draws.next() * std::min(n, 3));
     const int first = left[pick];
     left.erase(left.begin() + std::ptrdiff_t(pick));
