@@ -126,7 +126,8 @@ private slots:
     void ipuzHoldsTheGridItsNumbersCluesAndAnswers()
     {
         // The puzzle grid carries the puzzle's own numbers and bars between touching letters of no common
-        // word; clues name their cells; texts become UTF-8; answers only on request.
+        // word; clues name their cells; texts become UTF-8; answers only on request; the empty-cell value
+        // is not a letter of the grid.
         // CAT, COW and TEN as in FourWords, and ONE down beside TEN from (4,2).
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""}, {"COW", 1, 1, "Down"},
                                {"TEN", 3, 1, "Down"}, {"ONE", 4, 2, "Down"}});
@@ -146,6 +147,9 @@ private slots:
         QVERIFY(!ipuz.contains("saved"));
         const QJsonObject saved = QJsonDocument::fromJson(QByteArray::fromStdString(answered.bytes)).object();
         QCOMPARE(Rows(saved, "saved", 4, 1), "C 0 0 #");
+        const std::string zero = WriteIpuzFile(MakePuzzle({{"B0X", 1, 1}}), "z", false).bytes;
+        const QJsonObject ipuzZero = QJsonDocument::fromJson(QByteArray::fromStdString(zero)).object();
+        QCOMPARE(ipuzZero["empty"].toString() + Rows(ipuzZero, "puzzle", 3, 1), "_1 _ _");  // "0" is a letter there
     }
 
     void puzReadsBackAsThePuzzle()
