@@ -4,6 +4,7 @@
 #include "document/command_line.h"
 #include "document/command_state.h"
 #include "document/config_file.h"
+#include "document/help_places.h"
 #include "document/new_puzzle.h"
 #include "document/puzzle_file.h"
 #include "document/word_rules.h"
@@ -18,6 +19,8 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -277,8 +280,10 @@ bool gridly::OfferToSave(const QString &question, const QString &title)
 
 void gridly::cb_help_Click()
 {
-    const QString helpFile = QDir(m_programFolder).filePath(QStringLiteral("gridly.hlp"));
-    if (!QFileInfo(helpFile).isFile()) {
+    const std::vector<std::string> places = HelpFilePlaces(m_programFolder.toStdString());
+    const auto found = std::find_if(places.begin(), places.end(), FileExists);
+    const QString helpFile = FromUtf8(found == places.end() ? places.front() : *found);
+    if (found == places.end()) {
         m_desktop.message(QStringLiteral("Help File Not Found") + QLatin1Char('\r') + QStringLiteral("File: ")
                               + QDir::toNativeSeparators(helpFile),
                           QStringLiteral("Help"), Desktop::Buttons::Ok, Desktop::Icon::Critical);

@@ -1,0 +1,36 @@
+#include "document/export_grid.h"
+
+#include "document/text_codec.h"
+
+#include <algorithm>
+
+std::string ReadExportGrid(const Puzzle &p, ExportGrid &grid)
+{
+    if (p.nwords < 1)
+        return "The puzzle has no words";
+    grid = ExportGrid{p.gcols, p.grows, {}, {}, {}};
+    for (int i = 1; i <= p.nwords; ++i) {
+        const WordEntry &e = p.Words[i];
+        ExportWord word{i, e.word.trimmed(), e.clue.trimmed(), e.nbr, e.gc, e.gr, e.lw, e.across()};
+        if (!e.placed())
+            return WordName(word) + " is not in the grid; place every word first";
+        grid.words.push_back(std::move(word));
+    }
+    std::stable_sort(grid.words.begin(), grid.words.end(), [](const ExportWord &a, const ExportWord &b) {
+        return a.number != b.number ? a.number < b.number : a.across && !b.across;
+    });
+    for (int r = 1; r <= grid.rows; ++r) {
+        grid.solution.emplace_back();
+        grid.answers.emplace_back();
+        for (int c = 1; c <= grid.cols; ++c) {
+            grid.solution.back() += p.CWGrid(c, r);
+            grid.answers.back() += p.Pgrid(c, r);
+        }
+    }
+    return {};
+}
+
+std::string WordName(const ExportWord &word)
+{
+    return "Word " + std::to_string(word.index) + " \"" + Cp1252ToUtf8(word.text) + "\"";
+}

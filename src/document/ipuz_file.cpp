@@ -1,0 +1,133 @@
+#include "document/ipuz_file.h"
+
+#include "document/text_codec.h"
+
+#include <map>
+#include <set>
+#include <utility>
+
+namespace {
+
+std::string Quoted(std::string_view utf8)
+{
+    std::string out = "\"";
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t c = DecodeUtf8(utf8, pos);
+        if (c == INVALID_UTF8)
+            c = 0xFFFD;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else if (c < 0x20) {
+            constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            AppendUtf8(out, c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string Letter(char cp1252)
+{
+    return Quoted(Cp1252ToUtf8(std::string(1, cp1252)));
+}
+
+using Cell = std::pair<int, int>;
+
+// A grid of JSON values, one row a line.
+template <class CellText>
+std::string Rows(const ExportGrid &grid, CellText cellText)
+{
+    std::string out = "[\n";
+    for (int r = 1; r <= grid.rows; ++r) {
+        out += "    [";
+        for (int c = 1; c <= grid.cols; ++c)
+            out += (c > 1 ? ", " : "") + cellText(c, r);
+        out += r < grid.rows ? "],\n" : "]\n";
+    }
+    return out + "  ]";
+}
+
+std::string Clues(const ExportGrid &grid, bool across)
+{
+    std::string out = "[";
+    const char *separator = "\n";
+    for (const ExportWord &word : grid.words) {
+        if (word.across != across)
+            continue;
+        out += separator + std::string("      {\"number\": ") + std::to_string(word.number) +
+               ", \"clue\": " + Quoted(Cp1252ToUtf8(word.clue)) + ", \"cells\": [";
+        for (int k = 1; k <= word.length; ++k)
+            out += (k > 1 ? ", [" : "[") + std::to_string(word.cellCol(k)) + ", " + std::to_string(word.cellRow(k)) + "]";
+        out += "]}";
+        separator = ",\n";
+    }
+    return out + "\n    ]";
+}
+
+} // namespace
+
+ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswers)
+{
+    ExportGrid grid;
+    if (std::string refusal = ReadExportGrid(p, grid); !refusal.empty())
+        return {{}, refusal};
+
+    // Pairs of neighbouring cells within one word: the cell on the left (above).
+    std::set<Cell> joinedRight, joinedDown;
+    std::map<Cell, int> numbers;
+    for (const ExportWord &word : grid.words) {
+        for (int k = 1; k < word.length; ++k)
+            (word.across ? joinedRight : joinedDown).insert({word.cellCol(k), word.cellRow(k)});
+        numbers[{word.col, word.row}] = word.number;
+    }
+    // The empty-cell value is 0 unless a cell holds the digit 0.
+    bool zero = false;
+    for (int r = 1; r <= grid.rows; ++r)
+        zero = zero || grid.solution[std::size_t(r - 1)].find('0') != std::string::npos ||
+               (withAnswers && grid.answers[std::size_t(r - 1)].find('0') != std::string::npos);
+    const std::string empty = zero ? "\"_\"" : "0";
+
+    const auto puzzleCell = [&](int c, int r) {
+        if (!grid.hasLetter(c, r))
+            return std::string("\"#\"");
+        const auto number = numbers.find({c, r});
+        const std::string value = number == numbers.end() ? empty : std::to_string(number->second);
+        std::string bars;
+        if (grid.hasLetter(c + 1, r) && !joinedRight.count({c, r}))
+            bars += 'R';
+        if (grid.hasLetter(c, r + 1) && !joinedDown.count({c, r}))
+            bars += 'B';
+        return bars.empty() ? value : "{\"cell\": " + value + ", \"style\": {\"barred\": \"" + bars + "\"}}";
+    };
+    const auto solutionCell = [&](int c, int r) {
+        return grid.hasLetter(c, r) ? Letter(grid.letter(c, r)) : std::string("\"#\"");
+    };
+    const auto savedCell = [&](int c, int r) {
+        const char answer = grid.answers[std::size_t(r - 1)][std::size_t(c - 1)];
+        if (!grid.hasLetter(c, r))
+            return std::string("\"#\"");
+        return answer == CELL_UNFILLED || answer == CELL_EMPTY ? empty : Letter(answer);
+    };
+
+    std::string out = "{\n";
+    out += "  \"version\": \"http://ipuz.org/v2\",\n";
+    out += "  \"kind\": [\"http://ipuz.org/crossword#1\"],\n";
+    out += "  \"origin\": \"Gridly\",\n";
+    out += "  \"title\": " + Quoted(title) + ",\n";
+    out += "  \"dimensions\": {\"width\": " + std::to_string(grid.cols) + ", \"height\": " +
+           std::to_string(grid.rows) + "},\n";
+    out += "  \"block\": \"#\",\n";
+    out += "  \"empty\": " + empty + ",\n";
+    out += "  \"puzzle\": " + Rows(grid, puzzleCell) + ",\n";
+    out += "  \"solution\": " + Rows(grid, solutionCell) + ",\n";
+    if (withAnswers)
+        out += "  \"saved\": " + Rows(grid, savedCell) + ",\n";
+    out += "  \"clues\": {\n    \"Across\": " + Clues(grid, true) + ",\n    \"Down\": " + Clues(grid, false) +
+           "\n  }\n}\n";
+    return {out, {}};
+}

@@ -1,0 +1,267 @@
+#include "tool/tool_commands.h"
+
+#include "document/ipuz_file.h"
+#include "document/puz_file.h"
+#include "document/puzzle_file.h"
+#include "document/word_list.h"
+#include "grid/connected_grid.h"
+#include "grid/generator.h"
+#include "grid/grid_pieces.h"
+#include "play/play_grid.h"
+#include "window/file_store.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace {
+
+std::string Where(const std::string &path)
+{
+    return "gridly-tool: " + path + ": ";
+}
+
+QString QPath(const std::string &path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// The files and options of a command line; nullopt after saying what is wrong.
+struct Arguments {
+    std::vector<std::string> files;
+    std::map<std::string, std::string> options;  // a flag maps to ""
+};
+
+std::optional<Arguments> Parse(const std::vector<std::string> &args, std::size_t files,
+                               const std::vector<std::string> &flags, const std::vector<std::string> &valued,
+                               const std::string &usage, std::ostream &err)
+{
+    Arguments result;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        const auto known = [&](const std::vector<std::string> &names) {
+            return std::find(names.begin(), names.end(), arg) != names.end();
+        };
+        if (known(flags)) {
+            result.options[arg] = "";
+        } else if (known(valued) && i + 1 < args.size()) {
+            result.options[arg] = args[++i];
+        } else if (arg.starts_with("--") || known(valued)) {
+            err << "gridly-tool: " << (known(valued) ? arg + " needs a value" : "unknown option " + arg)
+                << "\nusage: gridly-tool " << usage << "\n";
+            return std::nullopt;
+        } else {
+            result.files.push_back(arg);
+        }
+    }
+    if (result.files.size() != files) {
+        err << "usage: gridly-tool " << usage << "\n";
+        return std::nullopt;
+    }
+    return result;
+}
+
+// The open path of the program: the file read whole and checked, the puzzle
+// rebuilt from it, and its stored answers in the player's grid when every
+// word is placed.
+bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
+{
+    const FileRead file = ReadWholeFile(QPath(path));
+    if (!file.error.isEmpty()) {
+        err << Where(path) << file.error.toStdString() << "\n";
+        return false;
+    }
+    const PuzzleFileRead read = ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    if (read.status != PuzzleFileStatus::Ok) {
+        err << Where(path) << (read.status == PuzzleFileStatus::NotGridly ? "Invalid Gridly File" : read.failure)
+            << "\n";
+        return false;
+    }
+    ApplyPuzzleFile(p, read.contents);
+    p.gboxidx = read.contents.gboxidx;
+    if (p.complete())
+        PwordsToPgrid(p);
+    return true;
+}
+
+bool WriteOut(const std::string &path, const std::string &bytes, std::ostream &err)
+{
+    const QString error = WriteWholeFile(QPath(path), QByteArray::fromStdString(bytes));
+    if (!error.isEmpty())
+        err << Where(path) << error.toStdString() << "\n";
+    return error.isEmpty();
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+
+// "auto" (0 x 0) or COLSxROWS, each GRIDMIN..GRIDMAX.
+std::optional<std::pair<int, int>> ParseSize(const std::string &text)
+{
+    if (text == "auto")
+        return std::pair{0, 0};
+    int cols = 0, rows = 0;
+    const char *end = text.data() + text.size();
+    const auto [x, colsError] = std::from_chars(text.data(), end, cols);
+    if (colsError != std::errc() || x == end || (*x != 'x' && *x != 'X'))
+        return std::nullopt;
+    const auto [last, rowsError] = std::from_chars(x + 1, end, rows);
+    const auto inRange = [](int n) { return n >= GRIDMIN && n <= GRIDMAX; };
+    if (rowsError != std::errc() || last != end || !inRange(cols) || !inRange(rows))
+        return std::nullopt;
+    return std::pair{cols, rows};
+}
+
+const std::string EXPORT_USAGE = "export PUZZLE.gly OUT.ipuz|OUT.puz [--answers]";
+const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]";
+const std::string CHECK_USAGE = "check PUZZLE.gly";
+
+} // namespace
+
+int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
+{
+    const auto parsed = Parse(args, 2, {"--answers"}, {}, EXPORT_USAGE, err);
+    if (!parsed)
+        return EXIT_USAGE;
+    const std::string &puzzle = parsed->files[0];
+    const std::string &out = parsed->files[1];
+    const std::string extension = Lower(std::filesystem::path(out).extension().string());
+    if (extension != ".ipuz" && extension != ".puz") {
+        err << Where(out) << "the name must end in .ipuz or .puz\n";
+        return EXIT_USAGE;
+    }
+    Puzzle p;
+    if (!OpenPuzzle(puzzle, p, err))
+        return EXIT_REFUSED;
+    const std::string title = std::filesystem::path(puzzle).stem().string();
+    const bool answers = parsed->options.count("--answers") > 0;
+    const ExportFile file = extension == ".ipuz" ? WriteIpuzFile(p, title, answers) : WritePuzFile(p, title, answers);
+    if (!file.refusal.empty()) {
+        err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal << "\n";
+        return EXIT_REFUSED;
+    }
+    return WriteOut(out, file.bytes, err) ? EXIT_DONE : EXIT_REFUSED;
+}
+
+int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
+{
+    const auto parsed = Parse(args, 2, {"--connected"}, {"--size", "--seed"}, MAKE_USAGE, err);
+    if (!parsed)
+        return EXIT_USAGE;
+    const std::string &words = parsed->files[0];
+    const std::string &out = parsed->files[1];
+    const auto option = [&](const std::string &name) {
+        const auto found = parsed->options.find(name);
+        return found == parsed->options.end() ? std::optional<std::string>() : found->second;
+    };
+    if (!out.ends_with(".gly")) {
+        err << Where(out) << "the name must end in .gly\n";
+        return EXIT_USAGE;
+    }
+    const auto size = ParseSize(option("--size").value_or("auto"));
+    if (!size) {
+        err << "gridly-tool: --size takes auto or COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX
+            << ", not \"" << *option("--size") << "\"\n";
+        return EXIT_USAGE;
+    }
+    std::unique_ptr<ProgramRandom> random = std::make_unique<ProgramRandom>();
+    if (const auto seed = option("--seed")) {
+        uint64_t value = 0;
+        const auto [end, error] = std::from_chars(seed->data(), seed->data() + seed->size(), value);
+        if (error != std::errc() || end != seed->data() + seed->size()) {
+            err << "gridly-tool: --seed takes a whole number, not \"" << *seed << "\"\n";
+            return EXIT_USAGE;
+        }
+        random = std::make_unique<ProgramRandom>(value);
+    }
+
+    const FileRead file = ReadWholeFile(QPath(words));
+    if (!file.error.isEmpty()) {
+        err << Where(words) << file.error.toStdString() << "\n";
+        return EXIT_REFUSED;
+    }
+    WordListRead list = ReadWordList(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    if (!list.refusal.empty()) {
+        err << Where(words) << list.refusal << "\n";
+        return EXIT_REFUSED;
+    }
+    Puzzle &p = list.puzzle;
+    const Sizing sizing = size->first == 0 ? Sizing::Auto : Sizing::Fixed;
+    if (sizing == Sizing::Fixed) {
+        p.gcols = p.gcolsmin = int16_t(size->first);
+        p.grows = p.growsmin = int16_t(size->second);
+    }
+    bool made;
+    if (option("--connected")) {
+        if (const std::string refusal = ConnectedRefusal(p, sizing); !refusal.empty()) {
+            err << Where(words) << refusal << "\n";
+            return EXIT_REFUSED;
+        }
+        made = MakeConnectedGrid(p, random->source(), sizing);
+        if (!made)
+            err << Where(words) << "could not lay out every word in one connected piece within "
+                << ConnectedMaxCols(p, sizing) << " x " << ConnectedMaxRows(p, sizing)
+                << "; try another --seed or a larger --size\n";
+    } else {
+        made = sizing == Sizing::Auto ? GenerateAutoSize(p, random->source()) : GenerateFixedSize(p, random->source());
+        if (!made) {
+            std::string text(GenerateFailedText(sizing));
+            std::replace(text.begin(), text.end(), '\r', ' ');
+            err << Where(words) << text << "\n";
+        }
+    }
+    if (!made)
+        return EXIT_REFUSED;
+    return WriteOut(out, WritePuzzleFile(p), err) ? EXIT_DONE : EXIT_REFUSED;
+}
+
+int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
+{
+    const auto parsed = Parse(args, 1, {}, {}, CHECK_USAGE, err);
+    if (!parsed)
+        return EXIT_USAGE;
+    const std::string &path = parsed->files[0];
+    Puzzle p;
+    if (!OpenPuzzle(path, p, err))
+        return EXIT_REFUSED;
+    const GridPieces pieces = CountPieces(p);
+    out << path << ": opens: " << p.nwords << " words, " << p.nplaced << " in the grid of " << p.gcols << " x "
+        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ")
+        << pieces.uncrossed << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
+    return EXIT_DONE;
+}
+
+std::string ToolUsage()
+{
+    return "usage: gridly-tool COMMAND ARGUMENTS\n"
+           "\n"
+           "  gridly-tool " + EXPORT_USAGE + "\n"
+           "      Writes the puzzle for other crossword programs: ipuz (JSON) or Across Lite .puz.\n"
+           "      Every word must be in the grid. The player's grid is empty, or holds the\n"
+           "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
+           "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
+           "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+           "\n"
+           "  gridly-tool " + MAKE_USAGE + "\n"
+           "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
+           "      at most 40 words; each line must be what the word and clue boxes take.\n"
+           "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
+           "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
+           "      --connected instead builds one connected piece in which every word crosses\n"
+           "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
+           "\n"
+           "  gridly-tool " + CHECK_USAGE + "\n"
+           "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
+           "      what it holds.\n"
+           "\n"
+           "Messages go to standard error. Output files are written whole or not at all.\n"
+           "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
+}

@@ -1,0 +1,27 @@
+// The commands of gridly-tool: the program's core from the command line.
+// Each takes the arguments after its name, writes what it has to say to out
+// and err, and returns the exit status. Output files are written whole, through
+// a temporary file, or not at all.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+enum ExitStatus {
+    EXIT_DONE = 0,
+    EXIT_REFUSED = 1,  // a file could not be read, written or used
+    EXIT_USAGE = 2,    // the command line was wrong
+};
+
+// export PUZZLE.gly OUT.ipuz|OUT.puz [--answers]
+int RunExport(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+// make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]
+int RunMake(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+// check PUZZLE.gly
+int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+
+// The text of --help.
+std::string ToolUsage();

@@ -1,0 +1,239 @@
+// The export formats read back by readers written here from the formats'
+// public descriptions, not by the writers' code: ipuz through QJsonDocument,
+// .puz by a small reader with its own checksum rule. Also the word list
+// reader and where the help file is looked for.
+#include "document/help_places.h"
+#include "document/ipuz_file.h"
+#include "document/puz_file.h"
+#include "document/word_list.h"
+#include "puzzle_builder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace std::string_literals;
+
+namespace {
+
+// CAT  1 across, COW 1 down, TEN 2 down, WIND 3 across:  C A T #
+// clue of CAT in Windows-1252 ("é", "’", a quote).       O # E #
+//                                                        W I N D
+Puzzle FourWords()
+{
+    return MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""},
+                       {"COW", 1, 1, "Down"},
+                       {"WIND", 1, 3, "Acro"},
+                       {"TEN", 3, 1, "Down"}});
+}
+
+// The top-left cols x rows of an ipuz grid, one line a row: "#", a letter, a
+// number, and a cell's bars after it ("0R").
+QString Rows(const QJsonObject &ipuz, const char *grid, int cols, int rows)
+{
+    QStringList lines;
+    for (int r = 0; r < rows; ++r) {
+        QStringList cells;
+        for (int c = 0; c < cols; ++c) {
+            const QJsonValue cell = ipuz[grid][r][c];
+            const QJsonValue value = cell.isObject() ? cell["cell"] : cell;
+            cells << (value.isString() ? value.toString() : QString::number(value.toInt()))
+                         + cell["style"]["barred"].toString();
+        }
+        lines << cells.join(' ');
+    }
+    return lines.join('\n');
+}
+
+QString Clues(const QJsonObject &ipuz, const char *direction)
+{
+    QStringList clues;
+    for (const QJsonValue clue : ipuz["clues"].toObject()[direction].toArray()) {
+        QStringList cells;
+        for (const QJsonValue cell : clue["cells"].toArray())
+            cells << QString::number(cell[0].toInt()) + "," + QString::number(cell[1].toInt());
+        clues << QString::number(clue["number"].toInt()) + " " + clue["clue"].toString() + " " + cells.join(' ');
+    }
+    return clues.join(" | ");
+}
+
+// The .puz checksum as its description gives it: rotate right by one bit, add the byte.
+quint16 Sum(QByteArrayView bytes, quint16 sum = 0)
+{
+    for (const char b : bytes)
+        sum = quint16(quint16((sum >> 1) | (sum << 15)) + quint8(b));
+    return sum;
+}
+
+quint16 Short(const QByteArray &bytes, int at)
+{
+    return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8);
+}
+
+// What a solver reads from a .puz: checksums verified, numbers given from the
+// pattern, each clue assigned to its number. "1A CAT Clue | 1D COW ..." or the fault.
+QString ReadPuz(const QByteArray &file, QByteArray *playerGrid = nullptr)
+{
+    const int w = quint8(file[0x2C]), h = quint8(file[0x2D]), size = w * h;
+    const QByteArray solution = file.mid(0x34, size), player = file.mid(0x34 + size, size);
+    QList<QByteArray> strings = file.mid(0x34 + 2 * size).split('\0');
+    if (file.mid(2, 12) != QByteArray("ACROSS&DOWN\0", 12) || file.mid(0x18, 4) != QByteArray("1.3\0", 4)
+        || strings.size() != 3 + Short(file, 0x2E) + 2 || !strings.last().isEmpty())
+        return "bad layout";
+    const QByteArray title = strings[0];
+    const auto text = [&](quint16 sum) {
+        sum = title.isEmpty() ? sum : Sum(title + '\0', sum);
+        for (const QByteArray &clue : strings.mid(3, strings.size() - 5))
+            sum = Sum(clue, sum);
+        return sum;
+    };
+    const quint16 cib = Sum(file.mid(0x2C, 8)), sums[4] = {cib, Sum(solution), Sum(player), text(0)};
+    const quint16 whole = text(Sum(player, Sum(solution, cib)));
+    bool masked = true;
+    for (int i = 0; i < 4; ++i)
+        masked = masked && quint8(file[0x10 + i]) == ("ICHE"[i] ^ (sums[i] & 0xFF))
+                 && quint8(file[0x14 + i]) == ("ATED"[i] ^ (sums[i] >> 8));
+    if (Short(file, 0x0E) != cib || Short(file, 0) != whole || !masked)
+        return "bad checksum";
+    if (playerGrid)
+        *playerGrid = player;
+
+    const auto letter = [&](int c, int r) { return c >= 0 && r >= 0 && c < w && r < h && solution[r * w + c] != '.'; };
+    QStringList read;
+    int number = 0, next = 3;
+    for (int r = 0; r < h; ++r)
+        for (int c = 0; c < w; ++c) {
+            const bool across = letter(c, r) && !letter(c - 1, r) && letter(c + 1, r);
+            const bool down = letter(c, r) && !letter(c, r - 1) && letter(c, r + 1);
+            number += across || down;
+            for (const bool a : {true, false}) {
+                if (!(a ? across : down))
+                    continue;
+                QByteArray word;
+                for (int k = 0; letter(a ? c + k : c, a ? r : r + k); ++k)
+                    word += solution[(a ? r : r + k) * w + (a ? c + k : c)];
+                read << QString::number(number) + (a ? "A " : "D ") + word + " " + QString::fromLatin1(strings[next++]);
+            }
+        }
+    return QString::fromLatin1(title) + ": " + read.join(" | ");
+}
+
+} // namespace
+
+class TestFormats : public QObject {
+    Q_OBJECT
+private slots:
+    void ipuzHoldsTheGridItsNumbersCluesAndAnswers()
+    {
+        // The puzzle grid carries the puzzle's own numbers and bars between touching letters of no common
+        // word; clues name their cells; texts become UTF-8; answers only on request; the empty-cell value
+        // is not a letter of the grid.
+        // CAT, COW and TEN as in FourWords, and ONE down beside TEN from (4,2).
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""}, {"COW", 1, 1, "Down"},
+                               {"TEN", 3, 1, "Down"}, {"ONE", 4, 2, "Down"}});
+        p.Pgrid(1, 1) = 'C';
+        const ExportFile plain = WriteIpuzFile(p, "Tiere: B\xC3\xA4r", false);
+        const ExportFile answered = WriteIpuzFile(p, "x", true);
+        QJsonParseError error;
+        const QJsonObject ipuz = QJsonDocument::fromJson(QByteArray::fromStdString(plain.bytes), &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(ipuz["version"].toString() + " " + ipuz["kind"][0].toString() + " " + ipuz["title"].toString() + " "
+                     + QString::number(ipuz["dimensions"]["width"].toInt()),
+                 QString::fromUtf8("http://ipuz.org/v2 http://ipuz.org/crossword#1 Tiere: Bär 15"));
+        QCOMPARE(Rows(ipuz, "puzzle", 5, 4), "1 0 2 # #\n0 # 0R 3 #\n0 # 0R 0 #\n# # # 0 #");
+        QCOMPARE(Rows(ipuz, "solution", 5, 4), "C A T # #\nO # E O #\nW # N N #\n# # # E #");
+        QCOMPARE(Clues(ipuz, "Across"), QString::fromUtf8("1 Café ’pet’ \"miaow\" 1,1 2,1 3,1"));
+        QCOMPARE(Clues(ipuz, "Down"), "1 Clue of COW 1,1 1,2 1,3 | 2 Clue of TEN 3,1 3,2 3,3 | 3 Clue of ONE 4,2 4,3 4,4");
+        QVERIFY(!ipuz.contains("saved"));
+        const QJsonObject saved = QJsonDocument::fromJson(QByteArray::fromStdString(answered.bytes)).object();
+        QCOMPARE(Rows(saved, "saved", 4, 1), "C 0 0 #");
+        const std::string zero = WriteIpuzFile(MakePuzzle({{"B0X", 1, 1}}), "z", false).bytes;
+        const QJsonObject ipuzZero = QJsonDocument::fromJson(QByteArray::fromStdString(zero)).object();
+        QCOMPARE(ipuzZero["empty"].toString() + Rows(ipuzZero, "puzzle", 3, 1), "_1 _ _");  // "0" is a letter there
+    }
+
+    void puzReadsBackAsThePuzzle()
+    {
+        // A solver's reading of the .puz (numbers from the pattern, clues in order, checksums verified)
+        // gives the puzzle's own words and clues; the player's grid is empty unless asked for.
+        Puzzle p = FourWords();
+        p.Pgrid(4, 3) = 'D';
+        QByteArray player;
+        const QByteArray file = QByteArray::fromStdString(WritePuzFile(p, "Tiere: B\xC3\xA4r \xE2\x80\x9CZoo\xE2\x80\x9D", false).bytes);
+        QCOMPARE(ReadPuz(file, &player), QString::fromLatin1("Tiere: B\xE4r \"Zoo\": 1A CAT Caf\xE9 'pet' \"miaow\" | "
+                                                             "1D COW Clue of COW | 2D TEN Clue of TEN | 3A WIND Clue of WIND"));
+        QCOMPARE(player.left(15 * 3), QByteArray("---" + QByteArray(12, '.') + "-.-" + QByteArray(12, '.') + "----"
+                                                  + QByteArray(11, '.')));
+        ReadPuz(QByteArray::fromStdString(WritePuzFile(p, "", true).bytes), &player);
+        QCOMPARE(player.mid(30, 4), "---D");
+        QVERIFY(!ReadPuz(QByteArray::fromStdString(WritePuzFile(p, "", true).bytes)).startsWith("bad"));
+    }
+
+    void puzRefusesWhatItCannotHold_data()
+    {
+        QTest::addColumn<std::vector<WordSpec>>("words");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("unplaced") << std::vector<WordSpec>{{"CAT", 1, 1}, {"DOG"}}
+                                  << "Word 2 \"DOG\" is not in the grid; place every word first";
+        QTest::newRow("one letter") << std::vector<WordSpec>{{"CAT", 1, 1}, {"A", 2, 1, "Down"}}
+                                    << "Word 2 \"A\" has one letter; .puz has no one-letter words";
+        QTest::newRow("blank") << std::vector<WordSpec>{{"ICE CREAM", 1, 1}}
+                               << "Word 1 \"ICE CREAM\" holds a blank at column 4, row 1; .puz cells hold only A-Z and 0-9";
+        QTest::newRow("ampersand") << std::vector<WordSpec>{{"R&B", 1, 2, "Down"}}
+                                   << "Word 1 \"R&B\" holds \"&\" at column 1, row 3; .puz cells hold only A-Z and 0-9";
+        QTest::newRow("word inside a run")
+            << std::vector<WordSpec>{{"CATS", 1, 1}, {"CAT", 1, 1}}
+            << "Word 2 \"CAT\" is part of the run \"CATS\" across from column 1, row 1; a .puz solver would take the run for one word";
+        QTest::newRow("side by side")
+            << std::vector<WordSpec>{{"CAT", 1, 1}, {"DOG", 1, 2}}
+            << "The letters \"CD\" down from column 1, row 1 are not one of the words; a .puz solver would take them for one";
+    }
+    void puzRefusesWhatItCannotHold()
+    {
+        // What .puz cannot hold, or would number differently, is refused naming the first word or cell,
+        // and no byte is written.
+        QFETCH(std::vector<WordSpec>, words);
+        QFETCH(QString, refusal);
+        const ExportFile file = WritePuzFile(MakePuzzle(words), "t", false);
+        QCOMPARE(QString::fromStdString(file.refusal), refusal);
+        QVERIFY(file.bytes.empty());
+    }
+
+    void wordListLinesPassTheEntryBoxRules_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("good, CRLF, blank line, BOM") << QByteArray("\xEF\xBB\xBF" "cat\tA pet\r\n\n ice cream \tCold") << "";
+        QTest::newRow("no tab") << QByteArray("cat A pet") << "Line 1: no tab between the word and its clue";
+        QTest::newRow("accent") << QByteArray("\ncaf\xC3\xA9\tx") << QString::fromUtf8("Line 2: the word box does not take \"é\"");
+        QTest::newRow("not UTF-8") << QByteArray("\xFF\tx") << "Line 1: the text is not UTF-8";
+        QTest::newRow("word length") << QByteArray(25, 'A') + "\tx" << "Line 1: the word box holds at most 24 characters, not 25";
+        QTest::newRow("tab in clue") << QByteArray("cat\t\tx") << "Line 1: the clue box does not take U+0009";
+        QTest::newRow("clue length") << "cat\t" + QByteArray(41, 'x') << "Line 1: the clue box holds at most 40 characters, not 41";
+        QTest::newRow("blank word") << QByteArray("  \tx") << "Line 1: Word is Blank. Please Enter a Word";
+        QByteArray many;
+        for (int i = 0; i < 41; ++i)
+            many += "W" + QByteArray::number(i) + "\tx\n";
+        QTest::newRow("41 words") << many << "Line 41: a puzzle holds at most 40 words";
+        QTest::newRow("empty") << QByteArray("\n \n") << "The list holds no words";
+    }
+    void wordListLinesPassTheEntryBoxRules()
+    {
+        // Each line is what the word and clue boxes take and Add accepts; the first bad line is named.
+        QFETCH(QByteArray, text);
+        QFETCH(QString, refusal);
+        const WordListRead list = ReadWordList(text.toStdString());
+        QCOMPARE(QString::fromStdString(list.refusal), refusal);
+        if (refusal.isEmpty())
+            QCOMPARE(list.puzzle.Words[2].word.trimmed() + "/" + list.puzzle.Words[2].clue.trimmed(), "ICE CREAM/Cold"s);
+    }
+
+    void helpFileBesideTheProgramThenInTheDataFolder()
+    {
+        // Beside the program first (a build); then <prefix>/share/gridly for a program in <prefix>/bin.
+        QCOMPARE(HelpFilePlaces("/opt/g/bin"), (std::vector<std::string>{"/opt/g/bin/gridly.hlp", "/opt/g/share/gridly/gridly.hlp"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFormats)
+#include "test_formats.moc"

@@ -1,0 +1,107 @@
+// gridly-tool run as a user runs it: its messages, exit status and files.
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+Run Tool(const QStringList &args, const QString &folder)
+{
+    QProcess tool;
+    tool.setWorkingDirectory(folder);
+    tool.start(GRIDLY_TOOL, args);
+    tool.waitForFinished();
+    return {tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
+}
+
+void Write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray Read(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+class TestTool : public QObject {
+    Q_OBJECT
+private slots:
+    void badInputIsNamedAndWritesNothing_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad line") << QStringList{"make", "words.txt", "out.gly"} << 1
+                                  << "gridly-tool: words.txt: Line 2: the word box does not take \"!\"\n";
+        QTest::newRow("not gridly") << QStringList{"check", "words.txt"} << 1 << "gridly-tool: words.txt: Invalid Gridly File\n";
+        QTest::newRow("damaged") << QStringList{"export", "damaged.gly", "out.ipuz"} << 1
+                                 << "gridly-tool: damaged.gly: Word count 41 is outside 0..40\n";
+        QTest::newRow("missing") << QStringList{"check", "none.gly"} << 1 << "gridly-tool: none.gly: No such file or directory\n";
+        QTest::newRow("cannot connect") << QStringList{"make", "one.txt", "out.gly", "--connected"} << 1
+                                        << "gridly-tool: one.txt: Word 2 \"A\" has one letter, so it cannot cross another word\n";
+        QTest::newRow("pdf not offered") << QStringList{"export", "damaged.gly", "out.pdf"} << 2
+                                         << "gridly-tool: out.pdf: the name must end in .ipuz or .puz\n";
+        QTest::newRow("size") << QStringList{"make", "one.txt", "out.gly", "--size", "30x30"} << 2
+                              << "gridly-tool: --size takes auto or COLSxROWS, each between 15 and 24, not \"30x30\"\n";
+        QTest::newRow("option") << QStringList{"check", "a.gly", "--fast"} << 2
+                                << "gridly-tool: unknown option --fast\nusage: gridly-tool check PUZZLE.gly\n";
+    }
+    void badInputIsNamedAndWritesNothing()
+    {
+        // Bad input says what is wrong on standard error, exits non-zero and leaves the output file as it was.
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        Write(folder.filePath("words.txt"), "cat\tA pet\ndog!\tIt barks\n");
+        Write(folder.filePath("one.txt"), "cat\tA pet\na\tA letter\n");
+        Write(folder.filePath("damaged.gly"), QByteArray("GRIDLYPv1.00)\0", 14));
+        Write(folder.filePath("out.gly"), "old");
+        const Run run = Tool(args, folder.path());
+        QCOMPARE(run.err, message);
+        QCOMPARE(run.status, status);
+        QCOMPARE(Read(folder.filePath("out.gly")), "old");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 4);
+    }
+
+    void makeCheckAndExportAConnectedPuzzle()
+    {
+        // make --connected writes a puzzle that check opens as one piece; the same seed gives the same
+        // bytes; it exports to both formats, and a word .puz cannot hold is refused.
+        QTemporaryDir folder;
+        Write(folder.filePath("words.txt"), "cat\tA pet\ncow\tIt gives milk\nwind\tMoving air\ntown\tSmall city\n");
+        Write(folder.filePath("blank.txt"), "ice cream\tCold\n");
+        const QStringList make{"make", "words.txt", "a.gly", "--connected", "--seed", "7"};
+        QCOMPARE(Tool(make, folder.path()).status, 0);
+        const QByteArray made = Read(folder.filePath("a.gly"));
+        QCOMPARE(Tool(make, folder.path()).status, 0);
+        QCOMPARE(Read(folder.filePath("a.gly")), made);
+        QCOMPARE(Tool({"check", "a.gly"}, folder.path()).out,
+                 "a.gly: opens: 4 words, 4 in the grid of 15 x 15 cells; 1 piece, 0 words cross nothing\n");
+        QCOMPARE(Tool({"export", "a.gly", "a.puz"}, folder.path()).status, 0);
+        QCOMPARE(Tool({"export", "a.gly", "a.ipuz", "--answers"}, folder.path()).status, 0);
+        QCOMPARE(Read(folder.filePath("a.puz")).mid(2, 11), "ACROSS&DOWN");
+        QVERIFY(Read(folder.filePath("a.ipuz")).contains("\"saved\""));
+
+        QCOMPARE(Tool({"make", "blank.txt", "b.gly", "--size", "15x16"}, folder.path()).status, 0);
+        const Run refused = Tool({"export", "b.gly", "b.puz"}, folder.path());
+        QVERIFY(refused.err.startsWith("gridly-tool: b.gly: cannot be written as .puz: Word 1 \"ICE CREAM\" holds a blank at column "));
+        QCOMPARE(refused.status, 1);
+        QVERIFY(!QFile::exists(folder.filePath("b.puz")));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTool)
+#include "test_tool.moc"
