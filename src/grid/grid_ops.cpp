@@ -57,6 +57,9 @@ void ClearGrid(Puzzle &p)
 
 void LoadGrid(Puzzle &p)
 {
+    // The player's letters stay in every cell that is still a word's cell, so
+    // taking one word out of the grid loses no other word's answer.
+    const Grid<char> answers = p.Pgrid;
     ClearGrid(p);
     for (int i = 1; i <= p.nwords; ++i) {
         WordEntry &entry = p.Words[i];
@@ -66,6 +69,10 @@ void LoadGrid(Puzzle &p)
         std::string dr = entry.dr.str();
         PutWordInGrid(p, i, entry.lw, gc, gr, dr);
     }
+    for (int c = 1; c <= GRIDMAX; ++c)
+        for (int r = 1; r <= GRIDMAX; ++r)
+            if (p.Pgrid(c, r) == CELL_UNFILLED && answers(c, r) != CELL_EMPTY)
+                p.Pgrid(c, r) = answers(c, r);
 }
 
 void ResetWords(Puzzle &p)

@@ -77,14 +77,14 @@ bool ShiftWords(Puzzle &p, char tag)
             entry.gr = int16_t(entry.gr + dr);
         }
     }
+    // The player's letters move with the words; LoadGrid keeps them there.
     const Grid<char> answers = p.Pgrid;
-    LoadGrid(p);
-    // The player's letters move with the words.
+    p.Pgrid.fill(CELL_EMPTY);
     for (int c = 1; c <= GRIDMAX; ++c)
         for (int r = 1; r <= GRIDMAX; ++r)
-            if (answers(c, r) != CELL_EMPTY && Grid<char>::inside(c + dc, r + dr)
-                && p.Pgrid(c + dc, r + dr) == CELL_UNFILLED)
+            if (Grid<char>::inside(c + dc, r + dr))
                 p.Pgrid(c + dc, r + dr) = answers(c, r);
+    LoadGrid(p);
     p.changed = true;
     return true;
 }

@@ -334,6 +334,7 @@ private slots:
     void aMoveCarriesLettersIndicesAndThePlayersLetters()
     {
         // After a move the letters, the word index and the player's letters follow the words; numbers stay.
+        // Taking one word out keeps the letters of the others.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}, 16, 16);
         p.Pgrid(1, 1) = 'C';
         p.Pgrid(3, 3) = 'N';
@@ -342,6 +343,9 @@ private slots:
         QCOMPARE(PlayRows(p, 4, 4), "####\n#C  \n# # \n# #N"s);
         QCOMPARE((QList<int>{p.CWIdx(2, 2), p.CWIdx(3, 2), p.CWIdx(4, 2), p.CWIdx(1, 1)}), (QList<int>{2, 1, 3, 0}));
         QCOMPARE(Numbers(p), "1 1 2"s);
+        p.Words[3].stat = STAT_UNPLACED;  // taken out of the grid: the other words keep their letters
+        LoadGrid(p);
+        QCOMPARE(PlayRows(p, 4, 4), "####\n#C  \n# ##\n# ##"s);
     }
 };
 
