@@ -33,10 +33,9 @@ std::string OtherDirection(std::string_view dr)
     return std::string(dr == DIR_DOWN ? DIR_ACROSS : DIR_DOWN);
 }
 
-void Place(Puzzle &p, int w, Found at, std::string dr)
+void Place(Puzzle &p, int w, Found at, std::string_view dr)
 {
-    int gc = at.fndcol, gr = at.fndrow;
-    PutWordInGrid(p, w, p.Words[w].lw, gc, gr, dr);
+    PutWordInGrid(p, w, at.fndcol, at.fndrow, dr);
 }
 
 // The first word goes across without any test. Its row is drawn from the
@@ -63,10 +62,10 @@ void GiveUncrossedWordsACrossing(Puzzle &p)
     for (int i = 1; i <= p.nwords; ++i) {
         if (p.Words[i].stat != STAT_UNCROSSED)
             continue;
-        int gc = i, gr = 0;
-        std::string dr;
-        PutWordInGrid(p, 0, p.Words[i].lw, gc, gr, dr);
-        const std::string text = p.Words[i].word.trimmed();
+        TakeWordOutOfGrid(p, i);
+        const WordEntry &entry = p.Words[i];
+        std::string dr = entry.dr.str();
+        const std::string text = entry.word.trimmed();
         Found at = MatchLetters(p, text, dr);
         if (!at.found()) {
             const std::string other = OtherDirection(dr);
@@ -75,7 +74,7 @@ void GiveUncrossedWordsACrossing(Puzzle &p)
                 dr = other;
         }
         if (!at.found())
-            at = Found{int16_t(gc), int16_t(gr)};
+            at = Found{entry.gc, entry.gr};
         Place(p, i, at, dr);
     }
 }

@@ -295,11 +295,7 @@ void gridly::CkChangeDr(QPointF point)
 void gridly::DropWord()
 {
     Puzzle &p = m_puzzle;
-    WordEntry &entry = p.Words[p.curw];
-    int gc = m_drag.fndcol;
-    int gr = m_drag.fndrow;
-    std::string dr = entry.dr.str();
-    PutWordInGrid(p, p.curw, entry.lw, gc, gr, dr);
+    PutWordInGrid(p, p.curw, m_drag.fndcol, m_drag.fndrow, p.Words[p.curw].dr.str());
     GenGridNbrs(p);
     DisplayGrid();
     BringIntoView(p.curw);

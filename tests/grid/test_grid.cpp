@@ -139,9 +139,7 @@ private slots:
         QCOMPARE(p.CWIdx(1, 2), 2);
         p.Words[2].stat = STAT_UNCROSSED;
         p.Pgrid(3, 2) = 'Q';
-        int gc = 3, gr = 2;
-        std::string dr = "Down";
-        PutWordInGrid(p, 3, 3, gc, gr, dr);
+        PutWordInGrid(p, 3, 3, 2, "Down");
         QCOMPARE(SolutionRows(p, 3, 4), "#S#\nCAT\n#WO\n##E"s);
         QCOMPARE(p.CWIdx(3, 2), 3);
         QCOMPARE(p.Words[2].stat, STAT_PLACED);
