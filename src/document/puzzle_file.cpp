@@ -2,9 +2,10 @@
 
 #include "grid/grid_ops.h"
 
-#include <optional>
-
 namespace {
+
+constexpr std::string_view ACROSS_BYTES = "Acro";
+constexpr std::string_view DOWN_BYTES = "Down";
 
 void PutInt(std::string &out, int16_t value)
 {
@@ -59,25 +60,36 @@ std::string Range(const std::string &what, int value, int low, int high)
            std::to_string(high);
 }
 
-WordEntry ReadRecord(ByteReader &in)
+// One record as read; a direction that is neither "Acro" nor "Down" is
+// held aside, as the fault it is, until the record is checked.
+struct Record {
+    WordEntry entry;
+    bool knownDirection = true;
+};
+
+Record ReadRecord(ByteReader &in)
 {
-    WordEntry e;
+    Record record;
+    WordEntry &e = record.entry;
     in.readText(e.word);
     in.readText(e.pword);
     e.lw = in.readInt();
     e.stat = in.readInt();
-    in.readText(e.dr);
+    const std::optional<Direction> dr = DirectionFromBytes(in.readText(4));
+    record.knownDirection = dr.has_value();
+    e.dr = dr.value_or(Direction::Across);
     e.nbr = in.readInt();
     e.gc = in.readInt();
     e.gr = in.readInt();
     e.pwok = in.readInt();
     in.readText(e.clue);
-    return e;
+    return record;
 }
 
 // The fault of one record taken alone, if any.
-std::optional<std::string> RecordFault(const WordEntry &e, int gcols, int grows)
+std::optional<std::string> RecordFault(const Record &record, int gcols, int grows)
 {
+    const WordEntry &e = record.entry;
     if (e.lw < 1 || e.lw > WORDLEN)
         return Range("length", e.lw, 1, WORDLEN);
     if (std::size_t(e.lw) != e.word.trimmed().size())
@@ -89,7 +101,7 @@ std::optional<std::string> RecordFault(const WordEntry &e, int gcols, int grows)
     // would turn its own cell into an empty one.
     if (e.word.trimmed().find(CELL_EMPTY) != std::string::npos || e.pword.str().find(CELL_EMPTY) != std::string::npos)
         return std::string("holds the empty-cell mark #");
-    if (e.dr != DIR_ACROSS && e.dr != DIR_DOWN)
+    if (!record.knownDirection)
         return std::string("direction is not Acro or Down");
     if (e.stat < STAT_NONE || e.stat > STAT_UNPLACED)
         return Range("status", e.stat, STAT_NONE, STAT_UNPLACED);
@@ -145,6 +157,20 @@ PuzzleFileRead Failure(std::string text)
 
 } // namespace
 
+std::string_view DirectionBytes(Direction dr)
+{
+    return dr == Direction::Across ? ACROSS_BYTES : DOWN_BYTES;
+}
+
+std::optional<Direction> DirectionFromBytes(std::string_view bytes)
+{
+    if (bytes == ACROSS_BYTES)
+        return Direction::Across;
+    if (bytes == DOWN_BYTES)
+        return Direction::Down;
+    return std::nullopt;
+}
+
 std::string WritePuzzleFile(const Puzzle &p)
 {
     std::string out;
@@ -160,7 +186,7 @@ std::string WritePuzzleFile(const Puzzle &p)
         PutText(out, e.pword);
         PutInt(out, e.lw);
         PutInt(out, e.stat);
-        PutText(out, e.dr);
+        out += DirectionBytes(e.dr);
         PutInt(out, e.nbr);
         PutInt(out, e.gc);
         PutInt(out, e.gr);
@@ -205,9 +231,10 @@ PuzzleFileRead ReadPuzzleFile(std::string_view bytes)
     if (!in.has(std::size_t(PUZZLE_RECORD_SIZE) * std::size_t(file.nwords)))
         return Failure(PAST_END);
     for (int i = 1; i <= file.nwords; ++i) {
-        file.words.push_back(ReadRecord(in));
-        if (const auto fault = RecordFault(file.words.back(), file.gcols, file.grows))
+        const Record record = ReadRecord(in);
+        if (const auto fault = RecordFault(record, file.gcols, file.grows))
             return Failure("Word " + std::to_string(i) + ": " + *fault);
+        file.words.push_back(record.entry);
     }
     if (const auto fault = RepeatFault(file.words))
         return Failure(*fault);

@@ -102,7 +102,7 @@ std::optional<Rejection> AddWord(Puzzle &p, std::string_view word, std::string_v
     e.word.assign(word);
     e.clue.assign(clue);
     e.lw = int16_t(word.size());
-    e.dr.assign(DIR_ACROSS);
+    e.dr = Direction::Across;
     e.stat = STAT_UNPLACED;
     e.pword.clear();
     e.pwok = 0;

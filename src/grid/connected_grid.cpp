@@ -272,7 +272,7 @@ bool MakeConnectedGrid(Puzzle &p, const RandomSource &random, Sizing sizing)
     p.growsmin = p.grows;
     for (int i = 1; i <= p.nwords; ++i) {
         const ConnectedPlace &at = layout.places[std::size_t(i - 1)];
-        PutWordInGrid(p, i, at.col, at.row, at.across ? DIR_ACROSS : DIR_DOWN);
+        PutWordInGrid(p, i, at.col, at.row, at.across ? Direction::Across : Direction::Down);
     }
     GenGridNbrs(p);
     p.changed = true;

@@ -1,10 +1,10 @@
 #include "grid/grid_ops.h"
 
-void PutWordInGrid(Puzzle &p, int w, int gc, int gr, std::string_view dr)
+void PutWordInGrid(Puzzle &p, int w, int gc, int gr, Direction dr)
 {
     WordEntry &entry = p.Words[w];
     entry.stat = STAT_PLACED;
-    entry.dr.assign(dr);
+    entry.dr = dr;
     entry.gc = int16_t(gc);
     entry.gr = int16_t(gr);
     ++p.nplaced;
@@ -56,7 +56,7 @@ void LoadGrid(Puzzle &p)
         WordEntry &entry = p.Words[i];
         if (!entry.placed())
             continue;
-        PutWordInGrid(p, i, entry.gc, entry.gr, entry.dr.str());
+        PutWordInGrid(p, i, entry.gc, entry.gr, entry.dr);
     }
     for (int c = 1; c <= GRIDMAX; ++c)
         for (int r = 1; r <= GRIDMAX; ++r)
@@ -68,7 +68,7 @@ void ResetWords(Puzzle &p)
 {
     for (int i = 1; i <= p.nwords; ++i) {
         p.Words[i].stat = STAT_NONE;
-        p.Words[i].dr.assign(DIR_ACROSS);
+        p.Words[i].dr = Direction::Across;
     }
     p.nplaced = 0;
     p.curw = 0;

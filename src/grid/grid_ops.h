@@ -5,13 +5,11 @@
 
 #include "document/gridlymod.h"
 
-#include <string_view>
-
 // Places word w with its first letter at (gc, gr) in direction dr: the word
 // records the place and gets stat 1, its letters go into CWGrid, its cells of
 // Pgrid become unfilled, and a word it crosses that had no crossing yet counts
 // as crossed. Sets changed; the caller refreshes the command states.
-void PutWordInGrid(Puzzle &p, int w, int gc, int gr, std::string_view dr);
+void PutWordInGrid(Puzzle &p, int w, int gc, int gr, Direction dr);
 
 // Takes word w out of the grid: stat 2, its cells emptied. It keeps its
 // recorded place and direction. Only a word that nothing crosses is taken

@@ -126,7 +126,7 @@ void gridly::pb_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
         WordEntry &entry = p.Words[p.curw];
         if (!entry.placed()) {
             cr_cw->hide();
-            entry.dr.assign(DIR_ACROSS);
+            entry.dr = Direction::Across;
         }
         DisplayGrid();
     }
@@ -195,7 +195,7 @@ void gridly::w_inp_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, double x
         DropWord();
         return;
     }
-    p.Words[p.curw].dr.assign(DIR_ACROSS);
+    p.Words[p.curw].dr = Direction::Across;
     DisplayGrid();
     if (m_drag.tgtrow < 0)
         return;
@@ -286,7 +286,7 @@ void gridly::CkChangeDr(QPointF point)
         return;
     WordEntry &entry = m_puzzle.Words[m_puzzle.curw];
     const bool toDown = drg_change->toolTip() == QLatin1String("Down");
-    entry.dr.assign(toDown ? DIR_DOWN : DIR_ACROSS);
+    entry.dr = toDown ? Direction::Down : Direction::Across;
     SetDirectionControl(!toDown);
     drg_change->setProperty("tag", QStringLiteral("in"));
     CreateDrgWord(m_puzzle.curw, point, true);
@@ -295,7 +295,7 @@ void gridly::CkChangeDr(QPointF point)
 void gridly::DropWord()
 {
     Puzzle &p = m_puzzle;
-    PutWordInGrid(p, p.curw, m_drag.fndcol, m_drag.fndrow, p.Words[p.curw].dr.str());
+    PutWordInGrid(p, p.curw, m_drag.fndcol, m_drag.fndrow, p.Words[p.curw].dr);
     GenGridNbrs(p);
     DisplayGrid();
     BringIntoView(p.curw);

@@ -140,9 +140,9 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
             return;
         }
         if (entry.lw > p.gcols)
-            entry.dr.assign(DIR_DOWN);
+            entry.dr = Direction::Down;
         else if (entry.lw > p.grows)
-            entry.dr.assign(DIR_ACROSS);
+            entry.dr = Direction::Across;
     }
     PlaceCurrentWordBox();
     SetDirectionControl(entry.across());

@@ -155,7 +155,7 @@ private slots:
         for (const auto &[cols, rows, dr] : {std::tuple{15, 24, "Down"}, {24, 15, "Acro"}, {15, 15, "Acro"}}) {
             f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}}, cols, rows)));
             press(0);
-            QVERIFY(f->puzzle().Words[1].dr == dr);
+            QVERIFY(DirectionBytes(f->puzzle().Words[1].dr) == dr);
         }
         QCOMPARE(f->puzzle().curw, 0);
         QCOMPARE(message(0), QStringLiteral("This Word is Longer than the Current Grid Size\r"
