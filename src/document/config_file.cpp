@@ -47,15 +47,32 @@ private:
     std::size_t m_pos = 0;
 };
 
+constexpr std::string_view DESIGN_BYTES = "Design";
+constexpr std::string_view PLAY_BYTES = "Play";
+
 } // namespace
 
-std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
+std::string_view RunModeBytes(RunMode runmode)
+{
+    return runmode == RunMode::Play ? PLAY_BYTES : DESIGN_BYTES;
+}
+
+std::optional<RunMode> RunModeFromBytes(std::string_view bytes)
+{
+    if (bytes == DESIGN_BYTES)
+        return RunMode::Design;
+    if (bytes == PLAY_BYTES)
+        return RunMode::Play;
+    return std::nullopt;
+}
+
+std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::string_view fname,
                             std::string_view fpath)
 {
     std::string out;
     for (const int value : {gboxidx, validWord, 0, 0, 0})
         PutInt(out, value);
-    for (const std::string_view text : {runmode, fname, fpath})
+    for (const std::string_view text : {RunModeBytes(runmode), fname, fpath})
         PutText(out, text);
     return out;
 }
@@ -77,10 +94,10 @@ ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(con
             return values;
 
     // A length of 5 passes here but no mode has it, so the text test stops there.
-    std::optional<std::string> mode = in.readText(4, 6);
-    if (!mode || (*mode != "Design" && *mode != "Play"))
+    const std::optional<std::string> mode = in.readText(4, 6);
+    values.runmode = mode ? RunModeFromBytes(*mode) : std::nullopt;
+    if (!values.runmode)
         return values;
-    values.runmode = std::move(mode);
     std::optional<std::string> name = in.readText(5, MAX_NAME_BYTES);
     if (!name || !name->ends_with(".gly"))
         return values;

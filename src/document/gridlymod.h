@@ -147,6 +147,9 @@ inline constexpr std::array<Rgb, 6> GRID_BOX_COLOURS{{
     {64, 64, 64},     // dark grey
 }};
 
+// Design mode builds the puzzle; play mode solves it.
+enum class RunMode { Design, Play };
+
 inline constexpr char CELL_EMPTY = '#';   // no letter, in CWGrid and Pgrid
 inline constexpr char CELL_UNFILLED = ' '; // a word cell of Pgrid the player has not filled
 
@@ -172,7 +175,7 @@ struct Puzzle {
     Rgb gridclr{128, 128, 128};
 
     // Run-time state, not saved in the puzzle file.
-    std::string runmode = "Design";  // "Design" or "Play"
+    RunMode runmode = RunMode::Design;
     bool gridwrd = true;    // grid words shown
     bool gridwrdsv = true;  // gridwrd as it was when play mode began
     bool redrawok = true;   // size and indicator handlers may redraw
@@ -183,6 +186,6 @@ struct Puzzle {
     std::string cfgpath;  // configuration file path, UTF-8
     std::string opensrc = "Pgm";  // "Cfg" while start-up opens a file
 
-    bool playing() const { return runmode == "Play"; }
+    bool playing() const { return runmode == RunMode::Play; }
     bool complete() const { return nwords > 0 && nplaced == nwords; }
 };

@@ -70,7 +70,7 @@ private:
     void SetCaption();
     void FocusWordBox();
     void WriteConfiguration();
-    void ReadConfiguration(QString &savedMode);
+    void ReadConfiguration(RunMode &savedMode);
     QString ConfigurationFolder();
     QString AskFileName(bool save);
     bool OfferToSave(const QString &question, const QString &title);

@@ -70,7 +70,7 @@ bool gridly::Form_Load()
     m_puzzle.fname = start.fname;
     m_dialogFolder = m_programFolder;
 
-    QString savedMode = QStringLiteral("Design");
+    RunMode savedMode = RunMode::Design;
     if (m_puzzle.fpath.size() < 8)
         ReadConfiguration(savedMode);
     if (m_puzzle.fpath.size() < 8) {
@@ -82,13 +82,13 @@ bool gridly::Form_Load()
     }
     cl_gbox_Click(m_puzzle.gboxidx);
     m_puzzle.opensrc = "Pgm";
-    if (savedMode == QLatin1String("Play"))
+    if (savedMode == RunMode::Play)
         cb_play_Click();
     m_puzzle.changed = false;
     return true;
 }
 
-void gridly::ReadConfiguration(QString &savedMode)
+void gridly::ReadConfiguration(RunMode &savedMode)
 {
     const FileRead file = ReadWholeFile(FromUtf8(m_puzzle.cfgpath));
     if (!file.error.isEmpty())
@@ -102,7 +102,7 @@ void gridly::ReadConfiguration(QString &savedMode)
         m_puzzle.redrawok = true;
     }
     if (values.runmode)
-        savedMode = FromUtf8(*values.runmode);
+        savedMode = *values.runmode;
     if (values.fname)
         m_puzzle.fname = *values.fname;
     if (values.fpath)

@@ -44,7 +44,7 @@ void gridly::cb_play_Click()
     p.curw = 0;
     pb_drg->hide();
     cr_cw->hide();
-    p.runmode = "Play";
+    p.runmode = RunMode::Play;
     p.gridwrdsv = p.gridwrd;
     p.gridwrd = false;
     ShowDesignControls(false);
@@ -83,7 +83,7 @@ void gridly::cb_dsng_Click()
     pb_drg->hide();
     cr_cw->hide();
     cr_inp->hide();
-    p.runmode = "Design";
+    p.runmode = RunMode::Design;
     clue_lst_A->hide();
     clue_lst_D->hide();
     ShowDesignControls(true);
