@@ -150,6 +150,10 @@ inline constexpr std::array<Rgb, 6> GRID_BOX_COLOURS{{
 // Design mode builds the puzzle; play mode solves it.
 enum class RunMode { Design, Play };
 
+// Who opens a puzzle file: the Open command, which asks first and reports
+// failures, or start-up, which opens the file it was given without a word.
+enum class OpenSource { Program, Configuration };
+
 inline constexpr char CELL_EMPTY = '#';   // no letter, in CWGrid and Pgrid
 inline constexpr char CELL_UNFILLED = ' '; // a word cell of Pgrid the player has not filled
 
@@ -184,7 +188,7 @@ struct Puzzle {
     std::string fname;    // file name without folder, UTF-8; "" = none
     std::string fpath;    // full path, UTF-8; "" = none
     std::string cfgpath;  // configuration file path, UTF-8
-    std::string opensrc = "Pgm";  // "Cfg" while start-up opens a file
+    OpenSource opensrc = OpenSource::Program;
 
     bool playing() const { return runmode == RunMode::Play; }
     bool complete() const { return nwords > 0 && nplaced == nwords; }

@@ -77,11 +77,11 @@ bool gridly::Form_Load()
         m_puzzle.fpath.clear();
         m_puzzle.fname.clear();
     } else {
-        m_puzzle.opensrc = "Cfg";
+        m_puzzle.opensrc = OpenSource::Configuration;
         cb_open_Click();
     }
     cl_gbox_Click(m_puzzle.gboxidx);
-    m_puzzle.opensrc = "Pgm";
+    m_puzzle.opensrc = OpenSource::Program;
     if (savedMode == RunMode::Play)
         cb_play_Click();
     m_puzzle.changed = false;
@@ -207,7 +207,7 @@ void gridly::cb_save_Click()
 
 void gridly::cb_open_Click()
 {
-    const bool interactive = m_puzzle.opensrc != "Cfg";
+    const bool interactive = m_puzzle.opensrc == OpenSource::Program;
     if (interactive) {
         if (!OfferToSave(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open")))
             return;
