@@ -1,19 +1,12 @@
 #include "document/config_file.h"
 
-#include <cstdint>
+#include "document/int16_bytes.h"
 
 namespace {
 
-void PutInt(std::string &out, int value)
-{
-    const auto bits = static_cast<uint16_t>(static_cast<int16_t>(value));
-    out += static_cast<char>(bits & 0xFF);
-    out += static_cast<char>(bits >> 8);
-}
-
 void PutText(std::string &out, std::string_view text)
 {
-    PutInt(out, int(text.size()));
+    AppendInt16(out, int16_t(text.size()));
     out += text;
 }
 
@@ -26,10 +19,9 @@ public:
     {
         if (m_bytes.size() - m_pos < 2)
             return std::nullopt;
-        const auto lo = static_cast<unsigned char>(m_bytes[m_pos]);
-        const auto hi = static_cast<unsigned char>(m_bytes[m_pos + 1]);
+        const int16_t value = Int16At(m_bytes, m_pos);
         m_pos += 2;
-        return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+        return value;
     }
     // A text whose stored length lies in low..high; nothing otherwise.
     std::optional<std::string> readText(int low, int high)
@@ -71,7 +63,7 @@ std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::st
 {
     std::string out;
     for (const int value : {gboxidx, validWord, 0, 0, 0})
-        PutInt(out, value);
+        AppendInt16(out, int16_t(value));
     for (const std::string_view text : {RunModeBytes(runmode), fname, fpath})
         PutText(out, text);
     return out;

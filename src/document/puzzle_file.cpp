@@ -1,18 +1,12 @@
 #include "document/puzzle_file.h"
 
+#include "document/int16_bytes.h"
 #include "grid/grid_ops.h"
 
 namespace {
 
 constexpr std::string_view ACROSS_BYTES = "Acro";
 constexpr std::string_view DOWN_BYTES = "Down";
-
-void PutInt(std::string &out, int16_t value)
-{
-    const auto bits = static_cast<uint16_t>(value);
-    out += static_cast<char>(bits & 0xFF);
-    out += static_cast<char>(bits >> 8);
-}
 
 template <std::size_t N>
 void PutText(std::string &out, const FixedText<N> &text)
@@ -29,10 +23,9 @@ public:
     // has(2) must hold.
     int16_t readInt()
     {
-        const auto lo = static_cast<unsigned char>(m_bytes[m_pos]);
-        const auto hi = static_cast<unsigned char>(m_bytes[m_pos + 1]);
+        const int16_t value = Int16At(m_bytes, m_pos);
         m_pos += 2;
-        return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+        return value;
     }
     // has(count) must hold.
     std::string_view readText(std::size_t count)
@@ -179,18 +172,18 @@ std::string WritePuzzleFile(const Puzzle &p)
     out += PUZZLE_VERSION;
     for (const int16_t value : {p.nwords, p.gcols, p.grows, p.gboxidx, int16_t(1), int16_t(0), int16_t(0),
                                 int16_t(0), int16_t(0)})
-        PutInt(out, value);
+        AppendInt16(out, value);
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &e = p.Words[i];
         PutText(out, e.word);
         PutText(out, e.pword);
-        PutInt(out, e.lw);
-        PutInt(out, e.stat);
+        AppendInt16(out, e.lw);
+        AppendInt16(out, e.stat);
         out += DirectionBytes(e.dr);
-        PutInt(out, e.nbr);
-        PutInt(out, e.gc);
-        PutInt(out, e.gr);
-        PutInt(out, e.pwok);
+        AppendInt16(out, e.nbr);
+        AppendInt16(out, e.gc);
+        AppendInt16(out, e.gr);
+        AppendInt16(out, e.pwok);
         PutText(out, e.clue);
     }
     return out;
