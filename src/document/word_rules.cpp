@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int PANEL_ROWS = 16;
 constexpr char CR = '\r';
 
 bool IsWordCharacter(char32_t c)
@@ -160,18 +159,4 @@ void DeleteWord(Puzzle &p)
     GenGridNbrs(p);
     p.curw = 0;
     p.changed = p.nwords > 0;
-}
-
-int ScrollMaximum(int nwords)
-{
-    return nwords > PANEL_ROWS ? nwords - (PANEL_ROWS - 1) : 1;
-}
-
-int BringIntoView(int w, int wtop)
-{
-    if (w > wtop + PANEL_ROWS - 1)
-        return w - (PANEL_ROWS - 1);
-    if (w < wtop)
-        return w;
-    return wtop;
 }

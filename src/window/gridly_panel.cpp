@@ -4,7 +4,7 @@
 
 #include "document/text_codec.h"
 #include "document/word_rules.h"
-#include "panel/panel_layout.h"
+#include "panel/panel_scroll.h"
 #include "panel/row_label.h"
 #include "view/cell_geometry.h"
 #include "view/shape_box.h"
