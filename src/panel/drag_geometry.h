@@ -45,8 +45,8 @@ struct ScrollStep {
 
 // One pointer event at panel-twips y over the scroll bar, whose value runs
 // from 1 to maximum: a move of more than 8 twips up from scrolly scrolls one
-// word up, more than 8 down one word down. scrolly 9999 (no event over the
-// bar before) makes the first event count as a move up.
+// word up, more than 8 down one word down. scrolly NO_SCROLL_EVENT (no event
+// over the bar before) makes the first event count as a move up.
 ScrollStep ScrollOverBar(double y, double scrolly, int value, int maximum);
 
 // Where word w may be dropped with its first letter on cell (ptcol, ptrow),

@@ -159,19 +159,19 @@ void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardMod
     if (StrictlyInside(point.x(), point.y(), pb->x(), pb->y(), pb->width(), pb->height())) {
         const CellHit hit = GetCRpos(pb->x(), pb->y(), point.x(), point.y());
         CkGridPos(hit.ptcol, hit.ptrow);
-        m_drag.scrolly = 9999;
+        m_drag.scrolly = NO_SCROLL_EVENT;
     } else {
         LeaveGrid();
         switch (ZoneOf(point.x(), point.y(), m_drag)) {
         case PanelZone::Rows:
             MarkTargetRow(index, y);
-            m_drag.scrolly = 9999;
+            m_drag.scrolly = NO_SCROLL_EVENT;
             break;
         case PanelZone::RightSide:
             ScrollOverPanel(index, x, y);
             break;
         case PanelZone::Elsewhere:
-            m_drag.scrolly = 9999;
+            m_drag.scrolly = NO_SCROLL_EVENT;
             break;
         }
     }
@@ -335,7 +335,7 @@ void gridly::ScrollOverPanel(int index, double x, double y)
     const double panely = ROW_TOPS[std::size_t(index)] + y;
     const QRect bar = w_scroll->geometry();
     if (!(panelx > bar.left() * TPP && panelx < (bar.left() + bar.width()) * TPP)) {
-        m_drag.scrolly = 9999;
+        m_drag.scrolly = NO_SCROLL_EVENT;
         return;
     }
     const ScrollStep step = ScrollOverBar(panely, m_drag.scrolly, w_scroll->value(), w_scroll->maximum());
