@@ -6,7 +6,6 @@
 // scroll bar and the direction control.
 #include "window/gridly.h"
 
-#include "document/text_codec.h"
 #include "grid/grid_ops.h"
 #include "panel/drag_geometry.h"
 #include "panel/drag_picture.h"
@@ -15,6 +14,7 @@
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
+#include "view/widget_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -221,7 +221,7 @@ void gridly::CreateDrgWord(int w, QPointF point, bool iscreate)
     std::optional<QPoint> source;
     if (OverlapsGrid(point.x(), point.y(), size, pb->geometry()))
         source = QPoint(RoundHalfEven(point.x()) - (pb->x() + 1), RoundHalfEven(point.y()) - (pb->y() + 1));
-    DrawDragPicture(m_drgImage, QString::fromStdString(Cp1252ToUtf8(entry.word.trimmed())), entry.across(),
+    DrawDragPicture(m_drgImage, WidgetText(entry.word.trimmed()), entry.across(),
                     pb->image(), source);
     pb_drg->setPixmap(QPixmap::fromImage(m_drgImage));
     pb_drg->setGeometry(QRect(QPoint(RoundHalfEven(point.x()), RoundHalfEven(point.y())), size));

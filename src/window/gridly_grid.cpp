@@ -4,17 +4,10 @@
 #include "grid/generator.h"
 #include "grid/grid_size.h"
 
+#include "view/widget_text.h"
+
 #include <QLabel>
 #include <QScrollBar>
-
-namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 void gridly::cb_procAutosz_Click()
 {
@@ -30,7 +23,7 @@ void gridly::Generate(Sizing sizing)
 {
     if (m_puzzle.nwords == 0)
         return;
-    if (m_desktop.message(Text(GENERATE_QUESTION), Text(GENERATE_QUESTION_TITLE), Desktop::Buttons::YesNo,
+    if (m_desktop.message(WidgetText(GENERATE_QUESTION), WidgetText(GENERATE_QUESTION_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
@@ -39,7 +32,7 @@ void gridly::Generate(Sizing sizing)
                                              : GenerateFixedSize(m_puzzle, m_random);
     m_desktop.setWaitCursor(false);
     if (!done) {
-        m_desktop.message(Text(GenerateFailedText(sizing)), Text(GENERATE_FAILED_TITLE), Desktop::Buttons::Ok,
+        m_desktop.message(WidgetText(GenerateFailedText(sizing)), WidgetText(GENERATE_FAILED_TITLE), Desktop::Buttons::Ok,
                           Desktop::Icon::Information);
         ResetWords();
         return;
@@ -120,7 +113,7 @@ void gridly::cb_cleargrid_Click()
 {
     if (m_puzzle.nplaced == 0)
         return;
-    if (m_desktop.message(Text(CLEAR_GRID_QUESTION), Text(CLEAR_GRID_QUESTION_TITLE), Desktop::Buttons::YesNo,
+    if (m_desktop.message(WidgetText(CLEAR_GRID_QUESTION), WidgetText(CLEAR_GRID_QUESTION_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;

@@ -2,13 +2,13 @@
 // the entry boxes that show the current word, and selecting a word.
 #include "window/gridly.h"
 
-#include "document/text_codec.h"
 #include "document/word_rules.h"
 #include "panel/panel_scroll.h"
 #include "panel/row_label.h"
 #include "view/cell_geometry.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
+#include "view/widget_text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -19,11 +19,6 @@ namespace {
 
 const QColor PLACED_ROW(192, 255, 192);
 const QColor EMPTY_ROW(192, 192, 192);
-
-QString Text(const std::string &cp1252)
-{
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
 
 } // namespace
 
@@ -52,15 +47,15 @@ void gridly::DispWInp()
             continue;
         }
         const WordEntry &entry = p.Words[w];
-        row->setCaption(Text(entry.word.trimmed()));
+        row->setCaption(WidgetText(entry.word.trimmed()));
         row->setTag(QStringLiteral("%1").arg(w, 3, 10, QLatin1Char('0')));
         row->setBackground(entry.placed() ? PLACED_ROW : Qt::white);
         if (w != p.curw)
             continue;
         lb_wind->move(lb_wind->x(), TwipsToPixels(ROW_TOPS[std::size_t(r)] - 1));
         lb_wind->show();
-        inp_word->setText(Text(entry.word.trimmed()));
-        inp_clue->setText(Text(entry.clue.trimmed()));
+        inp_word->setText(WidgetText(entry.word.trimmed()));
+        inp_clue->setText(WidgetText(entry.clue.trimmed()));
         const QString direction = entry.across() ? QStringLiteral("Across ") : QStringLiteral("Down ");
         if (entry.placed()) {
             cr_cw->show();

@@ -4,13 +4,13 @@
 // handlers move the boxes and refresh the widgets from the Puzzle.
 #include "window/gridly.h"
 
-#include "document/text_codec.h"
 #include "play/clue_list_text.h"
 #include "play/play_commands.h"
 #include "play/play_grid.h"
 #include "view/cell_geometry.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
+#include "view/widget_text.h"
 #include "play/clue_list.h"
 #include "play/play_key_codes.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 void AddClueItem(QListWidget *list, std::string_view cp1252, int datum)
 {
-    auto *item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(cp1252)));
+    auto *item = new QListWidgetItem(WidgetText(cp1252));
     item->setData(Qt::UserRole, datum);
     list->addItem(item);
 }

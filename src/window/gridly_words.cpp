@@ -2,9 +2,9 @@
 #include "window/gridly.h"
 
 #include "document/blank_trim.h"
-#include "document/text_codec.h"
 #include "document/word_rules.h"
 #include "view/fitting_font.h"
+#include "view/widget_text.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,9 +16,9 @@ namespace {
 // The box's text trimmed of blanks, written back, as Windows-1252 bytes.
 std::string TakeTrimmed(QLineEdit *box)
 {
-    const std::string trimmed(TrimBlanks(box->text().toStdString()));
-    box->setText(QString::fromStdString(trimmed));
-    return EntryTextToCp1252(trimmed);
+    const QString trimmed = QString::fromStdString(std::string(TrimBlanks(box->text().toStdString())));
+    box->setText(trimmed);
+    return StoredText(trimmed);
 }
 
 bool IsEnter(const QKeyEvent *event)
@@ -141,8 +141,7 @@ void gridly::cb_delword_Click()
     if (m_puzzle.curw == 0)
         return;
     const Desktop::Answer answer =
-        m_desktop.message(QString::fromStdString(Cp1252ToUtf8(DeleteQuestion(m_puzzle))),
-                          QString::fromLatin1(DELETE_TITLE.data(), DELETE_TITLE.size()), Desktop::Buttons::YesNo,
+        m_desktop.message(WidgetText(DeleteQuestion(m_puzzle)), WidgetText(DELETE_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question);
     if (answer != Desktop::Answer::Yes) {
         if (m_puzzle.Words[m_puzzle.curw].placed())
@@ -168,8 +167,8 @@ void gridly::cb_clear_Click()
 void gridly::ShowRejection(const Rejection &rejection)
 {
     if (rejection.restoreWord)
-        inp_word->setText(QString::fromStdString(Cp1252ToUtf8(*rejection.restoreWord)));
-    m_desktop.message(QString::fromStdString(Cp1252ToUtf8(rejection.text)), QString::fromStdString(rejection.title),
+        inp_word->setText(WidgetText(*rejection.restoreWord));
+    m_desktop.message(WidgetText(rejection.text), QString::fromStdString(rejection.title),
                       Desktop::Buttons::Ok, Desktop::Icon::Information);
     (rejection.focus == EntryBox::Clue ? inp_clue : inp_word)->setFocus();
 }
