@@ -5,6 +5,11 @@ int ScrollMaximum(int nwords)
     return nwords > PANEL_ROWS ? nwords - (PANEL_ROWS - 1) : 1;
 }
 
+int RowOf(int w, int wtop, int nwords)
+{
+    return w >= wtop && w < wtop + PANEL_ROWS && w <= nwords ? w - wtop : -1;
+}
+
 int BringIntoView(int w, int wtop)
 {
     if (w > wtop + PANEL_ROWS - 1)

@@ -1,5 +1,6 @@
 #include "window/gridly.h"
 
+#include "panel/entry_strip.h"
 #include "panel/row_label.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
@@ -11,7 +12,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QToolButton>
@@ -45,7 +45,7 @@ void gridly::connectControls()
         connect(button, &QToolButton::clicked, this, handler);
     };
     const auto releaseFocusToWordBox = [this](QToolButton *button) {
-        connect(button, &QToolButton::released, this, &gridly::FocusWordBox);
+        connect(button, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
     };
     click(cb_new, &gridly::cb_new_Click);
     click(cb_open, &gridly::cb_open_Click);
@@ -53,10 +53,6 @@ void gridly::connectControls()
     click(cb_help, &gridly::cb_help_Click);
     click(cb_exit, &gridly::cb_exit_Click);
     click(cb_exit2, &gridly::cb_exit2_Click);
-    click(cb_addword, &gridly::cb_addword_Click);
-    click(cb_updtword, &gridly::cb_updtword_Click);
-    click(cb_delword, &gridly::cb_delword_Click);
-    click(cb_clear, &gridly::cb_clear_Click);
     click(ck_gridwrd, &gridly::ck_gridwrd_Click);
     click(cb_procAutosz, &gridly::cb_procAutosz_Click);
     click(cb_procfixsize, &gridly::cb_procfixsize_Click);
@@ -73,7 +69,7 @@ void gridly::connectControls()
                                 cb_putword, cb_resize, cb_cleargrid, ck_gridwrd, cb_print, mv_words[0],
                                 mv_words[1], mv_words[2], mv_words[3]})
         releaseFocusToWordBox(button);
-    connect(cb_play, &QToolButton::released, this, &gridly::FocusWordBox);
+    connect(cb_play, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
     for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
         connect(button, &QToolButton::released, pb, [this] { pb->setFocus(); });
     for (int i = 0; i < 4; ++i)
@@ -99,11 +95,20 @@ void gridly::connectControls()
     connect(clue_lst_A, &ClueList::chosen, this, &gridly::clue_lst_A_Click);
     connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
 
-    connect(inp_word, &QLineEdit::textEdited, this, &gridly::inp_word_Edited);
-    connect(inp_word, &QLineEdit::textChanged, this, &gridly::inp_word_Change);
-    connect(inp_clue, &QLineEdit::textEdited, this, &gridly::inp_clue_Edited);
-    inp_word->installEventFilter(this);
-    inp_clue->installEventFilter(this);
+    connect(m_entry, &EntryStrip::wordAdded, this, [this](int w) {
+        SetScrollRange();
+        BringIntoView(w);
+    });
+    connect(m_entry, &EntryStrip::wordDeleted, this, [this] {
+        DisplayGrid();
+        SetScrollRange();
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_entry, &EntryStrip::entryCleared, this, [this] {
+        DispWInp();
+        SetCmdButtons();
+    });
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -111,21 +116,8 @@ void gridly::connectControls()
 bool gridly::eventFilter(QObject *watched, QEvent *event)
 {
     const bool mine = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
-    if (event->type() == QEvent::KeyPress && mine) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (Form_KeyDown(key))
-            return true;
-        if (watched == cb_addword && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            cb_addword->click();
-            return true;
-        }
-        if (watched == inp_word)
-            return inp_word_KeyPress(key);
-        if (watched == inp_clue)
-            return inp_clue_KeyPress(key);
-    } else if (event->type() == QEvent::FocusIn && watched == inp_word) {
-        inp_word_GotFocus();
-    }
+    if (event->type() == QEvent::KeyPress && mine && Form_KeyDown(static_cast<QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

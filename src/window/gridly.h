@@ -19,6 +19,7 @@
 
 class ClueList;
 class ColourBox;
+class EntryStrip;
 class GridPicture;
 class QFrame;
 class QGroupBox;
@@ -28,7 +29,6 @@ class QListWidget;
 class QScrollBar;
 class QToolButton;
 struct PlayStat;
-struct Rejection;
 class RowLabel;
 class ShapeBox;
 
@@ -68,25 +68,11 @@ private:
     bool Form_QueryUnload();
     void SetCmdButtons();
     void SetCaption();
-    void FocusWordBox();
     void WriteConfiguration();
     void ReadConfiguration(RunMode &savedMode);
     QString ConfigurationFolder();
     QString AskFileName(bool save);
     bool OfferToSave(const QString &question, const QString &title);
-
-    // Word list editing (gridly_words.cpp)
-    void cb_addword_Click();
-    void cb_updtword_Click();
-    void cb_delword_Click();
-    void cb_clear_Click();
-    bool inp_word_KeyPress(QKeyEvent *event);
-    bool inp_clue_KeyPress(QKeyEvent *event);
-    void inp_word_GotFocus();
-    void inp_word_Edited(const QString &text);
-    void inp_word_Change();
-    void inp_clue_Edited(const QString &text);
-    void ShowRejection(const Rejection &rejection);
 
     // Grid picture, colour, grid words (gridly_view.cpp)
     void DisplayGrid();
@@ -216,14 +202,7 @@ private:
     QPixmap drgd_ico;
     QLabel *pb_drg = nullptr;
 
-    // Entry strip
-    QGroupBox *fr_inp = nullptr;
-    QLineEdit *inp_word = nullptr;
-    QLineEdit *inp_clue = nullptr;
-    QToolButton *cb_addword = nullptr;
-    QToolButton *cb_updtword = nullptr;
-    QToolButton *cb_delword = nullptr;
-    QToolButton *cb_clear = nullptr;
+    EntryStrip *m_entry = nullptr;
 
     // Logo and play strip
     QGroupBox *fr_logo = nullptr;

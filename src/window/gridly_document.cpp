@@ -9,6 +9,7 @@
 #include "document/puzzle_file.h"
 #include "document/word_rules.h"
 #include "grid/grid_ops.h"
+#include "panel/entry_strip.h"
 #include "play/play_grid.h"
 #include "view/shape_box.h"
 #include "window/file_store.h"
@@ -328,19 +329,11 @@ void gridly::SetCmdButtons()
     cb_cleargrid->setEnabled(states.cb_cleargrid);
     ck_gridwrd->setEnabled(states.ck_gridwrd);
     cb_putword->setEnabled(states.cb_putword);
-    cb_addword->setEnabled(states.cb_addword);
-    cb_updtword->setEnabled(states.cb_updtword);
-    cb_delword->setEnabled(states.cb_delword);
+    m_entry->EnableCommands(states);
     lb_wcnt->setText(QString::number(m_puzzle.nwords));
 }
 
 void gridly::SetCaption()
 {
     setWindowTitle(QStringLiteral("Gridly v1.00     > ") + FromUtf8(m_puzzle.fname));
-}
-
-void gridly::FocusWordBox()
-{
-    if (inp_word->isVisible())
-        inp_word->setFocus();
 }

@@ -9,6 +9,7 @@
 #include "grid/grid_ops.h"
 #include "panel/drag_geometry.h"
 #include "panel/drag_picture.h"
+#include "panel/entry_strip.h"
 #include "panel/row_label.h"
 #include "view/cell_geometry.h"
 #include "view/grid_picture.h"
@@ -69,7 +70,7 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
     lb_wind->hide();
     cr_cw->hide();
     cr_inp->hide();
-    fr_inp->setTitle({});
+    m_entry->ClearTitle();
     cb_playresetword->setEnabled(false);
     cb_autoword->setEnabled(false);
 }

@@ -2,6 +2,7 @@
 // relative to its container) and routes the controls' events to the handlers.
 #include "window/gridly.h"
 
+#include "panel/entry_strip.h"
 #include "panel/panel_layout.h"
 #include "panel/row_label.h"
 #include "view/background.h"
@@ -217,19 +218,7 @@ void gridly::createControls()
     drga_ico = icon(QStringLiteral("across")).pixmap(32, 32);
     drgd_ico = icon(QStringLiteral("down")).pixmap(32, 32);
 
-    // Entry strip.
-    fr_inp = frame(this, "fr_inp", 1185, 7380, 10710, 1170);
-    inp_word = new QLineEdit(fr_inp);
-    inp_word->setObjectName(QStringLiteral("inp_word"));
-    place(inp_word, 105, 460, 2910, 315);
-    inp_clue = new QLineEdit(fr_inp);
-    inp_clue->setObjectName(QStringLiteral("inp_clue"));
-    place(inp_clue, 3030, 460, 5790, 315);
-    cb_addword = pictureButton(fr_inp, "cb_addword", 8880, 410, QStringLiteral("Add A Word"), QStringLiteral("addword"));
-    cb_updtword = pictureButton(fr_inp, "cb_updtword", 9325, 410, QStringLiteral("Update Current Word"), QStringLiteral("updateword"));
-    cb_delword = pictureButton(fr_inp, "cb_delword", 9770, 410, QStringLiteral("Delete Current Word"), QStringLiteral("deleteword"));
-    cb_addword->setFocusPolicy(Qt::TabFocus);  // Enter in the clue box leads here
-    cb_clear = pictureButton(fr_inp, "cb_clear", 10215, 410, QStringLiteral("Clear Input Area"), QStringLiteral("clearinput"));
+    m_entry = new EntryStrip(this, m_puzzle, m_desktop);
 
     // Logo, and the play strip that only a widened frame shows.
     fr_logo = frame(this, "fr_logo", 75, 7380, 1020, 1170);

@@ -3,6 +3,7 @@
 #include "window/gridly.h"
 
 #include "document/word_rules.h"
+#include "panel/entry_strip.h"
 #include "panel/panel_scroll.h"
 #include "panel/row_label.h"
 #include "view/cell_geometry.h"
@@ -26,16 +27,8 @@ void gridly::DispWInp()
 {
     Puzzle &p = m_puzzle;
     lb_wind->hide();
-    inp_word->setReadOnly(false);
-    if (p.curw != 0) {
-        if (p.Words[p.curw].placed())
-            inp_word->setReadOnly(true);
-    } else {
+    if (p.curw == 0)
         cr_cw->hide();
-        fr_inp->setTitle({});
-        inp_word->clear();
-        inp_clue->clear();
-    }
 
     for (int r = 0; r < PANEL_ROWS; ++r) {
         RowLabel *row = w_inp[std::size_t(r)];
@@ -54,24 +47,9 @@ void gridly::DispWInp()
             continue;
         lb_wind->move(lb_wind->x(), TwipsToPixels(ROW_TOPS[std::size_t(r)] - 1));
         lb_wind->show();
-        inp_word->setText(WidgetText(entry.word.trimmed()));
-        inp_clue->setText(WidgetText(entry.clue.trimmed()));
-        const QString direction = entry.across() ? QStringLiteral("Across ") : QStringLiteral("Down ");
-        if (entry.placed()) {
-            cr_cw->show();
-            fr_inp->setTitle(QStringLiteral(" %1-  %2").arg(entry.nbr).arg(direction));
-        } else {
-            cr_cw->hide();
-            fr_inp->setTitle({});
-        }
+        cr_cw->setVisible(entry.placed());
     }
-
-    if (inp_word->isReadOnly()) {
-        if (inp_clue->isVisible())
-            inp_clue->setFocus();
-    } else if (inp_word->isVisible()) {
-        inp_word->setFocus();
-    }
+    m_entry->ShowCurrentWord();
 }
 
 void gridly::w_scroll_Change()
@@ -113,7 +91,7 @@ void gridly::w_inp_MouseDown(int index, Qt::MouseButton, Qt::KeyboardModifiers, 
     p.dragging = false;
     m_drag.end();
     HideDragPicture();
-    fr_inp->setTitle({});
+    m_entry->ClearTitle();
     const QString tag = w_inp[std::size_t(index)]->tag();
     if (tag == QLatin1String("000")) {
         p.curw = 0;

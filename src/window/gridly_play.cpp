@@ -4,6 +4,7 @@
 // handlers move the boxes and refresh the widgets from the Puzzle.
 #include "window/gridly.h"
 
+#include "panel/entry_strip.h"
 #include "play/clue_list_text.h"
 #include "play/play_commands.h"
 #include "play/play_grid.h"
@@ -56,7 +57,7 @@ void gridly::cb_play_Click()
     // Across from the top of the grid frame, Down to the bottom of the entry
     // strip, each half the space between, so that they meet.
     const int top = sh_fr2->y();
-    const int bottom = fr_inp->y() + fr_inp->height();
+    const int bottom = m_entry->y() + m_entry->height();
     const int height = (bottom - top) / 2;
     const int left = sh_fr->x() + sh_fr->width() + 3;
     clue_lst_A->setGeometry(left, top, clue_lst_A->width(), height);
@@ -88,8 +89,8 @@ void gridly::cb_dsng_Click()
     clue_lst_D->hide();
     ShowDesignControls(true);
     fr_logo->resize(fr_cmd->width(), fr_logo->height());
-    sh_fr->move(fr_inp->x() + 1, sh_fr->y());
-    sh_fr2->move(fr_inp->x(), sh_fr2->y());
+    sh_fr->move(m_entry->x() + 1, sh_fr->y());
+    sh_fr2->move(m_entry->x(), sh_fr2->y());
     p.gridwrd = p.gridwrdsv;
     DisplayGrid();
     // Play mode dropped the current word: the panel and the commands say so.
@@ -99,7 +100,7 @@ void gridly::cb_dsng_Click()
 
 void gridly::ShowDesignControls(bool show)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, fr_winp, fr_inp, sh_chg1, sh_chg2, drg_change, Label3})
+    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, fr_winp, m_entry, sh_chg1, sh_chg2, drg_change, Label3})
         control->setVisible(show);
     // In play mode Tab goes round the grid and the two clue lists.
     pb->setFocusPolicy(show ? Qt::ClickFocus : Qt::StrongFocus);
