@@ -1,7 +1,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
-#include "panel/row_label.h"
+#include "panel/word_panel.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
@@ -81,13 +81,10 @@ void gridly::connectControls()
 
     connect(scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
-    connect(w_scroll, &QScrollBar::valueChanged, this, &gridly::w_scroll_Change);
-
-    for (RowLabel *row : w_inp) {
-        connect(row, &RowLabel::mousePressed, this, &gridly::w_inp_MouseDown);
-        connect(row, &RowLabel::mouseMoved, this, &gridly::w_inp_MouseMove);
-        connect(row, &RowLabel::mouseReleased, this, &gridly::w_inp_MouseUp);
-    }
+    connect(m_panel, &WordPanel::shownWordsChanged, this, &gridly::DispWInp);
+    connect(m_panel, &WordPanel::rowPressed, this, &gridly::SelectWord);
+    connect(m_panel, &WordPanel::rowMouseMoved, this, &gridly::w_inp_MouseMove);
+    connect(m_panel, &WordPanel::rowMouseReleased, this, &gridly::w_inp_MouseUp);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
     connect(pb, &GridPicture::mouseMoved, this, &gridly::pb_MouseMove);
     connect(pb, &GridPicture::mouseReleased, this, &gridly::pb_MouseUp);
@@ -96,12 +93,12 @@ void gridly::connectControls()
     connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
 
     connect(m_entry, &EntryStrip::wordAdded, this, [this](int w) {
-        SetScrollRange();
-        BringIntoView(w);
+        m_panel->SetScrollRange();
+        m_panel->BringIntoView(w);
     });
     connect(m_entry, &EntryStrip::wordDeleted, this, [this] {
         DisplayGrid();
-        SetScrollRange();
+        m_panel->SetScrollRange();
         DispWInp();
         SetCmdButtons();
     });

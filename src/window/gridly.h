@@ -7,6 +7,7 @@
 #include "document/gridlymod.h"
 #include "grid/generator.h"
 #include "grid/random_source.h"
+#include "panel/drag_geometry.h"
 #include "panel/drag_state.h"
 #include "view/grid_renderer.h"
 #include "play/play_keys.h"
@@ -29,8 +30,8 @@ class QListWidget;
 class QScrollBar;
 class QToolButton;
 struct PlayStat;
-class RowLabel;
 class ShapeBox;
+class WordPanel;
 
 class gridly : public QWidget {
     Q_OBJECT
@@ -82,10 +83,7 @@ private:
 
     // Word panel and selection (gridly_panel.cpp)
     void DispWInp();
-    void w_scroll_Change();
-    void SetScrollRange();
-    void BringIntoView(int w);
-    void w_inp_MouseDown(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void SelectWord(int w);
     void SetDirectionControl(bool across);
     void PlaceCurrentWordBox();
 
@@ -102,9 +100,8 @@ private:
     void Generate(Sizing sizing);
 
     // Dragging words (gridly_drag.cpp)
-    void PanelGeometry();
-    void w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardModifiers shift, double x, double y);
-    void w_inp_MouseUp(int index, Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    void w_inp_MouseMove(int index, Qt::MouseButtons button, double x, double y);
+    void w_inp_MouseUp(int index, double x, double y);
     void pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void pb_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPoint pos);
     void pb_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
@@ -115,9 +112,6 @@ private:
     void LeaveGrid();
     void CkChangeDr(QPointF point);
     void DropWord();
-    void MarkTargetRow(int index, double y);
-    void ClearTargetRow();
-    void ScrollOverPanel(int index, double x, double y);
 
     // Play mode (gridly_play.cpp)
     void cb_play_Click();
@@ -185,13 +179,8 @@ private:
     ShapeBox *cr_cw = nullptr;
     ShapeBox *cr_inp = nullptr;
 
-    // Word panel
-    QGroupBox *fr_winp = nullptr;
-    std::array<RowLabel *, 16> w_inp{};
-    QLabel *lb_wind = nullptr;
-    QScrollBar *w_scroll = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *lb_wcnt = nullptr;
+    WordPanel *m_panel = nullptr;
+    PanelPlace m_panelPlace;  // where the panel's rows lie, for the drag
 
     // Direction control
     ShapeBox *sh_chg1 = nullptr;

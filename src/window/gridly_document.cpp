@@ -10,6 +10,7 @@
 #include "document/word_rules.h"
 #include "grid/grid_ops.h"
 #include "panel/entry_strip.h"
+#include "panel/word_panel.h"
 #include "play/play_grid.h"
 #include "view/shape_box.h"
 #include "window/file_store.h"
@@ -49,7 +50,7 @@ bool gridly::Form_Load()
     m_puzzle = Puzzle{};
     m_puzzle.cfgpath =
         QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
-    PanelGeometry();
+    m_panelPlace = m_panel->Place();
 
     cb_playreset->setIcon(cb_play->icon());
     cr_inp->resize(20, 20);
@@ -59,8 +60,7 @@ bool gridly::Form_Load()
         bar->setValue(GRIDMAX);
     }
     cb_new_Click();
-    w_scroll->setMaximum(1);
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     setWindowTitle(QStringLiteral("Gridly"));
     SetCmdButtons();
 
@@ -139,8 +139,7 @@ void gridly::cb_new_Click()
                != Desktop::Answer::Yes)
         return;
     ClearWordList(m_puzzle);
-    w_scroll->setMaximum(1);
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     m_puzzle.changed = false;
     ResetWords();
 }
@@ -255,8 +254,7 @@ void gridly::cb_open_Click()
     SetSizeScrollBars();
     m_puzzle.redrawok = true;
     cl_gbox_Click(read.contents.gboxidx);
-    SetScrollRange();
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     DispWInp();
     SetCmdButtons();
     m_puzzle.changed = false;
@@ -330,7 +328,7 @@ void gridly::SetCmdButtons()
     ck_gridwrd->setEnabled(states.ck_gridwrd);
     cb_putword->setEnabled(states.cb_putword);
     m_entry->EnableCommands(states);
-    lb_wcnt->setText(QString::number(m_puzzle.nwords));
+    m_panel->ShowWordCount();
 }
 
 void gridly::SetCaption()

@@ -6,11 +6,11 @@
 // scroll bar and the direction control.
 #include "window/gridly.h"
 
-#include "grid/grid_ops.h"
 #include "panel/drag_geometry.h"
 #include "panel/drag_picture.h"
 #include "panel/entry_strip.h"
-#include "panel/row_label.h"
+#include "panel/word_moves.h"
+#include "panel/word_panel.h"
 #include "view/cell_geometry.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
@@ -24,8 +24,6 @@
 
 namespace {
 
-const QColor TARGET_ROW(255, 192, 192);
-
 // A twips value to whole pixels, remainder dropped.
 int Pixels(double twips)
 {
@@ -33,15 +31,6 @@ int Pixels(double twips)
 }
 
 } // namespace
-
-void gridly::PanelGeometry()
-{
-    m_drag.pnlleft = fr_winp->x() + w_inp[1]->x();
-    m_drag.rowwidth = w_inp[1]->width();
-    m_drag.rowheight = w_inp[1]->height();
-    m_drag.pnltop = fr_winp->y() + w_inp[0]->y();
-    m_drag.pnlbottom = fr_winp->y() + w_inp[PANEL_ROWS - 1]->y() + m_drag.rowheight;
-}
 
 void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos)
 {
@@ -63,11 +52,10 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
             PlayGridPress(w);
             return;
         }
-        BringIntoView(w);
-        w_inp_MouseDown(p.curw - p.wtop, Qt::LeftButton, Qt::NoModifier, 0, 0);
+        m_panel->SelectWord(w);
         return;
     }
-    lb_wind->hide();
+    m_panel->HideMarker();
     cr_cw->hide();
     cr_inp->hide();
     m_entry->ClearTitle();
@@ -85,15 +73,10 @@ void gridly::pb_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers, QPoint
         if (NearGridPress(pos.x(), pos.y(), m_drag.downx, m_drag.downy))
             return;
         ShowDragPicture(point);
-        WordEntry &entry = p.Words[p.curw];
-        SetDirectionControl(entry.across());
+        SetDirectionControl(p.Words[p.curw].across());
         p.dragging = true;
-        // The word leaves the grid at once; only a legal drop brings it back.
-        entry.stat = STAT_UNPLACED;
-        p.changed = true;
+        LiftWord(p);
         DispWInp();
-        LoadGrid(p);
-        GenGridNbrs(p);
         DisplayGrid();
         // A quick flick comes as one move: where the drag starts counts.
     }
@@ -124,11 +107,9 @@ void gridly::pb_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
     if (m_drag.fndcol >= 1) {
         DropWord();
     } else {
-        WordEntry &entry = p.Words[p.curw];
-        if (!entry.placed()) {
+        if (!p.Words[p.curw].placed())
             cr_cw->hide();
-            entry.dr = Direction::Across;
-        }
+        DropNowhere(p);
         DisplayGrid();
     }
     DispWInp();
@@ -136,18 +117,17 @@ void gridly::pb_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)
     SetCmdButtons();
 }
 
-void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardModifiers, double x, double y)
+void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, double x, double y)
 {
     Puzzle &p = m_puzzle;
     if (!p.gridwrd || button != Qt::LeftButton || p.curw == 0)
         return;
     const int px = Pixels(x);
     const int py = Pixels(y);
-    const int rowtop = fr_winp->y() + w_inp[std::size_t(index)]->y();
-    const QPointF point(px + m_drag.pnlleft, py + rowtop);
+    const QPointF point(px + m_panelPlace.pnlleft, py + m_panelPlace.rowtop[std::size_t(index)]);
     if (!p.dragging) {
         // A placed word is dragged from the grid, not from the panel.
-        if (p.Words[p.curw].placed() || NearRow(px, py, m_drag.rowwidth, m_drag.rowheight))
+        if (p.Words[p.curw].placed() || NearRow(px, py, m_panelPlace.rowwidth, m_panelPlace.rowheight))
             return;
         ShowDragPicture(point);
         p.dragging = true;
@@ -155,31 +135,20 @@ void gridly::w_inp_MouseMove(int index, Qt::MouseButtons button, Qt::KeyboardMod
         // A quick flick comes as one move: where the drag starts counts.
     }
 
-    ClearTargetRow();
     CreateDrgWord(p.curw, point, false);
+    PanelZone zone = PanelZone::Elsewhere;
     if (StrictlyInside(point.x(), point.y(), pb->x(), pb->y(), pb->width(), pb->height())) {
         const CellHit hit = GetCRpos(pb->x(), pb->y(), point.x(), point.y());
         CkGridPos(hit.ptcol, hit.ptrow);
-        m_drag.scrolly = NO_SCROLL_EVENT;
     } else {
         LeaveGrid();
-        switch (ZoneOf(point.x(), point.y(), m_drag)) {
-        case PanelZone::Rows:
-            MarkTargetRow(index, y);
-            m_drag.scrolly = NO_SCROLL_EVENT;
-            break;
-        case PanelZone::RightSide:
-            ScrollOverPanel(index, x, y);
-            break;
-        case PanelZone::Elsewhere:
-            m_drag.scrolly = NO_SCROLL_EVENT;
-            break;
-        }
+        zone = ZoneOf(point.x(), point.y(), m_panelPlace);
     }
+    m_panel->DragOver(index, x, y, zone);
     CkChangeDr(point);
 }
 
-void gridly::w_inp_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, double x, double y)
+void gridly::w_inp_MouseUp(int, double, double)
 {
     Puzzle &p = m_puzzle;
     if (!p.dragging)
@@ -192,22 +161,13 @@ void gridly::w_inp_MouseUp(int, Qt::MouseButton, Qt::KeyboardModifiers, double x
         return;
     }
     if (m_drag.fndcol >= 1) {
-        ClearTargetRow();
         DropWord();
         return;
     }
-    p.Words[p.curw].dr = Direction::Across;
+    DropNowhere(p);
     DisplayGrid();
-    if (m_drag.tgtrow < 0)
-        return;
     // Dropped on another word's row: the two words change places in the list.
-    const int target = m_drag.tgtrow;
-    const int t = w_inp[std::size_t(target)]->tag().toInt();
-    std::swap(p.Words[p.curw], p.Words[t]);
-    p.changed = true;
-    ClearTargetRow();
-    DispWInp();
-    w_inp_MouseDown(target, Qt::LeftButton, Qt::NoModifier, x, y);
+    m_panel->DropOnTargetRow();
 }
 
 // The picture of word w, redrawn over the grid beneath it with its top-left
@@ -285,9 +245,8 @@ void gridly::CkChangeDr(QPointF point)
     }
     if (drg_change->property("tag").toString() != QLatin1String("out"))
         return;
-    WordEntry &entry = m_puzzle.Words[m_puzzle.curw];
     const bool toDown = drg_change->toolTip() == QLatin1String("Down");
-    entry.dr = toDown ? Direction::Down : Direction::Across;
+    TurnWord(m_puzzle, toDown ? Direction::Down : Direction::Across);
     SetDirectionControl(!toDown);
     drg_change->setProperty("tag", QStringLiteral("in"));
     CreateDrgWord(m_puzzle.curw, point, true);
@@ -295,51 +254,7 @@ void gridly::CkChangeDr(QPointF point)
 
 void gridly::DropWord()
 {
-    Puzzle &p = m_puzzle;
-    PutWordInGrid(p, p.curw, m_drag.fndcol, m_drag.fndrow, p.Words[p.curw].dr);
-    GenGridNbrs(p);
+    ::DropWord(m_puzzle, Found{m_drag.fndcol, m_drag.fndrow});
     DisplayGrid();
-    BringIntoView(p.curw);
-    w_inp_MouseDown(p.curw - p.wtop, Qt::LeftButton, Qt::NoModifier, 0, 0);
-}
-
-// Lights the row under the pointer as a drop target when it holds another
-// word that is not in the grid.
-void gridly::MarkTargetRow(int index, double y)
-{
-    std::array<bool, PANEL_ROWS> showsWord{};
-    for (int i = 0; i < PANEL_ROWS; ++i)
-        showsWord[std::size_t(i)] = w_inp[std::size_t(i)]->tag() != QLatin1String("000");
-    const int row = RowUnder(ROW_TOPS[std::size_t(index)] + y, showsWord);
-    if (row < 0)
-        return;
-    const int t = w_inp[std::size_t(row)]->tag().toInt();
-    if (t == m_puzzle.curw || m_puzzle.Words[t].placed())
-        return;
-    w_inp[std::size_t(row)]->setBackground(TARGET_ROW);
-    m_drag.tgtrow = row;
-}
-
-void gridly::ClearTargetRow()
-{
-    if (m_drag.tgtrow < 0)
-        return;
-    w_inp[std::size_t(m_drag.tgtrow)]->setBackground(Qt::white);
-    m_drag.tgtrow = -1;
-}
-
-// Over the panel's scroll bar the list scrolls one word for each move of
-// more than 8 twips up or down.
-void gridly::ScrollOverPanel(int index, double x, double y)
-{
-    const double panelx = ROW_LEFT + x;
-    const double panely = ROW_TOPS[std::size_t(index)] + y;
-    const QRect bar = w_scroll->geometry();
-    if (!(panelx > bar.left() * TPP && panelx < (bar.left() + bar.width()) * TPP)) {
-        m_drag.scrolly = NO_SCROLL_EVENT;
-        return;
-    }
-    const ScrollStep step = ScrollOverBar(panely, m_drag.scrolly, w_scroll->value(), w_scroll->maximum());
-    w_scroll->setValue(step.value);
-    m_drag.scrolly = step.scrolly;
+    m_panel->SelectWord(m_puzzle.curw);
 }

@@ -3,6 +3,7 @@
 
 #include "grid/generator.h"
 #include "grid/grid_size.h"
+#include "panel/word_panel.h"
 
 #include "view/widget_text.h"
 
@@ -51,8 +52,7 @@ void gridly::cb_putword_Click()
     if (!AutoPutWord(m_puzzle).found())
         return;
     DisplayGrid();
-    BringIntoView(m_puzzle.curw);
-    w_inp_MouseDown(m_puzzle.curw - m_puzzle.wtop, Qt::LeftButton, Qt::NoModifier, 0, 0);
+    m_panel->SelectWord(m_puzzle.curw);
 }
 
 void gridly::scr_gcols_Change()

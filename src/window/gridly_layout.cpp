@@ -3,8 +3,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
-#include "panel/panel_layout.h"
-#include "panel/row_label.h"
+#include "panel/word_panel.h"
 #include "view/background.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
@@ -182,30 +181,7 @@ void gridly::createControls()
     cb_save = pictureButton(fr_cmd, "cb_save", 75, 6870, QStringLiteral("Save"), QStringLiteral("save"));
     cb_exit = pictureButton(fr_cmd, "cb_exit", 540, 6870, QStringLiteral("Exit"), QStringLiteral("exit"));
 
-    // Word panel.
-    fr_winp = frame(this, "fr_winp", 8565, -60, 3330, 6195);
-    lb_wind = label(fr_winp, "lb_wind", {}, 15, 210, 90, 390);
-    SetBackground(lb_wind, Qt::red);
-    lb_wind->hide();
-    for (int r = 0; r < PANEL_ROWS; ++r) {
-        RowLabel *row = new RowLabel(fr_winp, r);
-        row->setObjectName(QStringLiteral("w_inp_%1").arg(r));
-        place(row, ROW_LEFT, ROW_TOPS[std::size_t(r)], ROW_WIDTH, r == 0 ? FIRST_ROW_HEIGHT : ROW_HEIGHT);
-        w_inp[std::size_t(r)] = row;
-    }
-    lb_wind->raise();
-    w_scroll = new QScrollBar(Qt::Vertical, fr_winp);
-    w_scroll->setObjectName(QStringLiteral("w_scroll"));
-    place(w_scroll, 3030, 225, 225, 5280);
-    w_scroll->setRange(1, 1);
-    w_scroll->setSingleStep(1);
-    w_scroll->setPageStep(15);
-    Label1 = label(fr_winp, "Label1", QStringLiteral("Word Count:"), 360, 5715, 1245, 255);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    lb_wcnt = label(fr_winp, "lb_wcnt", QStringLiteral("0"), 1665, 5685, 720, 285);
-    lb_wcnt->setAlignment(Qt::AlignCenter);
-    lb_wcnt->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetBackground(lb_wcnt, QColor(192, 255, 255));
+    m_panel = new WordPanel(this, m_puzzle);
 
     // Direction control below the panel.
     sh_chg1 = shape(this, "sh_chg1", QColor(128, 128, 128), 8565, 6195, 3315, 1170);

@@ -5,6 +5,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
+#include "panel/word_panel.h"
 #include "play/clue_list_text.h"
 #include "play/play_commands.h"
 #include "play/play_grid.h"
@@ -100,7 +101,7 @@ void gridly::cb_dsng_Click()
 
 void gridly::ShowDesignControls(bool show)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, fr_winp, m_entry, sh_chg1, sh_chg2, drg_change, Label3})
+    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, m_panel, m_entry, sh_chg1, sh_chg2, drg_change, Label3})
         control->setVisible(show);
     // In play mode Tab goes round the grid and the two clue lists.
     pb->setFocusPolicy(show ? Qt::ClickFocus : Qt::StrongFocus);
