@@ -5,7 +5,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+
+// The red box over a word of lw cells from cell (col, row), in the grid
+// picture's pixels: a cell's side long per letter, 22 pixels thick.
+QRect WordBoxRect(int col, int row, int lw, bool across);
 
 class GridPicture : public QWidget {
     Q_OBJECT

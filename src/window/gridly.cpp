@@ -1,6 +1,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
+#include "panel/word_drag.h"
 #include "panel/word_panel.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
@@ -83,11 +84,29 @@ void gridly::connectControls()
     connect(scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
     connect(m_panel, &WordPanel::shownWordsChanged, this, &gridly::DispWInp);
     connect(m_panel, &WordPanel::rowPressed, this, &gridly::SelectWord);
-    connect(m_panel, &WordPanel::rowMouseMoved, this, &gridly::w_inp_MouseMove);
-    connect(m_panel, &WordPanel::rowMouseReleased, this, &gridly::w_inp_MouseUp);
+    connect(m_panel, &WordPanel::rowMouseMoved, m_drag, &WordDrag::w_inp_MouseMove);
+    connect(m_panel, &WordPanel::rowMouseReleased, m_drag, &WordDrag::w_inp_MouseUp);
+
+    connect(m_drag, &WordDrag::gridChanged, this, &gridly::DisplayGrid);
+    connect(m_drag, &WordDrag::wordLifted, this, [this] {
+        DispWInp();
+        DisplayGrid();
+    });
+    connect(m_drag, &WordDrag::wordDropped, this, [this](int w) {
+        DisplayGrid();
+        m_panel->SelectWord(w);
+    });
+    connect(m_drag, &WordDrag::dragEnded, this, [this] {
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_drag, &WordDrag::wordBoxMoved, cr_cw, [this](const QRect &box) { cr_cw->setGeometry(box); });
+    connect(m_drag, &WordDrag::wordBoxShown, cr_cw, &QWidget::setVisible);
+    connect(m_drag, &WordDrag::overPanel, m_panel, &WordPanel::DragOver);
+    connect(m_drag, &WordDrag::droppedOnPanel, m_panel, &WordPanel::DropOnTargetRow);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
-    connect(pb, &GridPicture::mouseMoved, this, &gridly::pb_MouseMove);
-    connect(pb, &GridPicture::mouseReleased, this, &gridly::pb_MouseUp);
+    connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
+    connect(pb, &GridPicture::mouseReleased, m_drag, &WordDrag::pb_MouseUp);
 
     connect(clue_lst_A, &ClueList::chosen, this, &gridly::clue_lst_A_Click);
     connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);

@@ -7,8 +7,6 @@
 #include "document/gridlymod.h"
 #include "grid/generator.h"
 #include "grid/random_source.h"
-#include "panel/drag_geometry.h"
-#include "panel/drag_state.h"
 #include "view/grid_renderer.h"
 #include "play/play_keys.h"
 #include "window/desktop.h"
@@ -31,6 +29,7 @@ class QScrollBar;
 class QToolButton;
 struct PlayStat;
 class ShapeBox;
+class WordDrag;
 class WordPanel;
 
 class gridly : public QWidget {
@@ -84,7 +83,6 @@ private:
     // Word panel and selection (gridly_panel.cpp)
     void DispWInp();
     void SelectWord(int w);
-    void SetDirectionControl(bool across);
     void PlaceCurrentWordBox();
 
     // Generation, size and shifting (gridly_grid.cpp)
@@ -99,19 +97,7 @@ private:
     void SetSizeScrollBars();
     void Generate(Sizing sizing);
 
-    // Dragging words (gridly_drag.cpp)
-    void w_inp_MouseMove(int index, Qt::MouseButtons button, double x, double y);
-    void w_inp_MouseUp(int index, double x, double y);
     void pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
-    void pb_MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, QPoint pos);
-    void pb_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
-    void CreateDrgWord(int w, QPointF point, bool iscreate);
-    void ShowDragPicture(QPointF point);
-    void HideDragPicture();
-    void CkGridPos(int ptcol, int ptrow);
-    void LeaveGrid();
-    void CkChangeDr(QPointF point);
-    void DropWord();
 
     // Play mode (gridly_play.cpp)
     void cb_play_Click();
@@ -144,9 +130,7 @@ private:
     QString m_dialogFolder;   // where the next file dialog starts
     bool m_ended = false;     // Exit completed; the window may close
     bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
-    DragState m_drag;
     GridRenderer m_gridRenderer;
-    QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag
     PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 
     // Command column
@@ -180,17 +164,7 @@ private:
     ShapeBox *cr_inp = nullptr;
 
     WordPanel *m_panel = nullptr;
-    PanelPlace m_panelPlace;  // where the panel's rows lie, for the drag
-
-    // Direction control
-    ShapeBox *sh_chg1 = nullptr;
-    ShapeBox *sh_chg2 = nullptr;
-    QLabel *drg_change = nullptr;
-    QLabel *Label3 = nullptr;
-    QPixmap drga_ico;
-    QPixmap drgd_ico;
-    QLabel *pb_drg = nullptr;
-
+    WordDrag *m_drag = nullptr;
     EntryStrip *m_entry = nullptr;
 
     // Logo and play strip

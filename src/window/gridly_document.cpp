@@ -10,6 +10,7 @@
 #include "document/word_rules.h"
 #include "grid/grid_ops.h"
 #include "panel/entry_strip.h"
+#include "panel/word_drag.h"
 #include "panel/word_panel.h"
 #include "play/play_grid.h"
 #include "view/shape_box.h"
@@ -50,11 +51,11 @@ bool gridly::Form_Load()
     m_puzzle = Puzzle{};
     m_puzzle.cfgpath =
         QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
-    m_panelPlace = m_panel->Place();
+    m_drag->SetPanelPlace(m_panel->Place());
 
     cb_playreset->setIcon(cb_play->icon());
     cr_inp->resize(20, 20);
-    SetDirectionControl(true);
+    m_drag->SetDirectionControl(Direction::Across);
     for (QScrollBar *bar : {scr_gcols, scr_grows}) {
         bar->setRange(GRIDMIN, GRIDMAX);
         bar->setValue(GRIDMAX);

@@ -3,6 +3,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
+#include "panel/word_drag.h"
 #include "panel/word_panel.h"
 #include "view/background.h"
 #include "view/colour_box.h"
@@ -183,17 +184,7 @@ void gridly::createControls()
 
     m_panel = new WordPanel(this, m_puzzle);
 
-    // Direction control below the panel.
-    sh_chg1 = shape(this, "sh_chg1", QColor(128, 128, 128), 8565, 6195, 3315, 1170);
-    sh_chg2 = shape(this, "sh_chg2", Qt::white, 8580, 6210, 3315, 1170);
-    drg_change = label(this, "drg_change", {}, 9930, 6510, 540, 540);
-    drg_change->setAlignment(Qt::AlignCenter);
-    SetBackground(drg_change, QColor(224, 224, 224));
-    Label3 = label(this, "Label3", QStringLiteral("Direction"), 9690, 7080, 1020, 225);
-    Label3->setAlignment(Qt::AlignCenter);
-    drga_ico = icon(QStringLiteral("across")).pixmap(32, 32);
-    drgd_ico = icon(QStringLiteral("down")).pixmap(32, 32);
-
+    m_drag = new WordDrag(this, m_puzzle);
     m_entry = new EntryStrip(this, m_puzzle, m_desktop);
 
     // Logo, and the play strip that only a widened frame shows.
@@ -232,14 +223,7 @@ void gridly::createControls()
     place(clue_lst_A, 10845, 6270, 4350, 480);
     place(clue_lst_D, 10845, 6855, 4350, 480);
 
-    // The drag picture floats above everything while a word is dragged.
-    pb_drg = new QLabel(this);
-    pb_drg->setObjectName(QStringLiteral("pb_drg"));
-    pb_drg->setAttribute(Qt::WA_TransparentForMouseEvents);
-    pb_drg->hide();
-
     // The stacking of the design: shapes under the grid, the boxes over it.
     sh_fr2->lower();
     sh_fr->stackUnder(pb);
-    drg_change->raise();
 }

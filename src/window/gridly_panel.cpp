@@ -4,13 +4,17 @@
 
 #include "panel/entry_strip.h"
 #include "panel/panel_scroll.h"
+#include "panel/word_drag.h"
 #include "panel/word_moves.h"
 #include "panel/word_panel.h"
 #include "view/cell_geometry.h"
 #include "view/shape_box.h"
 #include "view/widget_text.h"
 
+#include "view/grid_picture.h"
+
 #include <QLabel>
+#include <QToolButton>
 
 void gridly::DispWInp()
 {
@@ -24,21 +28,11 @@ void gridly::DispWInp()
     m_entry->ShowCurrentWord();
 }
 
-void gridly::SetDirectionControl(bool across)
-{
-    // The control shows the direction a word would be turned to.
-    drg_change->setPixmap(across ? drgd_ico : drga_ico);
-    drg_change->setToolTip(across ? QStringLiteral("Down") : QStringLiteral("Across"));
-    drg_change->setProperty("tag", QStringLiteral("out"));
-}
-
 // The red box on the current word's recorded cells.
 void gridly::PlaceCurrentWordBox()
 {
     const WordEntry &entry = m_puzzle.Words[m_puzzle.curw];
-    const int length = entry.lw * CELLPX;
-    cr_cw->setGeometry((entry.gc - 1) * CELLPX, (entry.gr - 1) * CELLPX, entry.across() ? length : 22,
-                       entry.across() ? 22 : length);
+    cr_cw->setGeometry(WordBoxRect(entry.gc, entry.gr, entry.lw, entry.across()));
 }
 
 // A press on a panel row, by the user or the program: its word w becomes
@@ -47,8 +41,7 @@ void gridly::SelectWord(int w)
 {
     Puzzle &p = m_puzzle;
     p.dragging = false;
-    m_drag.end();
-    HideDragPicture();
+    m_drag->End();
     m_entry->ClearTitle();
     if (w == 0) {
         p.curw = 0;
@@ -64,7 +57,37 @@ void gridly::SelectWord(int w)
         return;
     }
     PlaceCurrentWordBox();
-    SetDirectionControl(p.Words[w].across());
+    m_drag->SetDirectionControl(p.Words[w].dr);
     DispWInp();
     SetCmdButtons();
+}
+
+// A press on the grid picture ends a drag; a left press on a word's cell
+// chooses that word, through its clue in play mode.
+void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos)
+{
+    Puzzle &p = m_puzzle;
+    p.dragging = false;
+    m_drag->End();
+    p.curw = 0;
+    if (button != Qt::LeftButton)
+        return;  // the release shows that nothing is selected
+    m_drag->PressOnGrid(pos);
+    const CellHit hit = GetCRpos(pb->x(), pb->y(), pb->x() + pos.x(), pb->y() + pos.y());
+    const int w = Grid<int16_t>::inside(hit.ptcol, hit.ptrow) ? p.CWIdx(hit.ptcol, hit.ptrow) : 0;
+    if (w >= 1) {
+        p.curw = int16_t(w);
+        if (p.playing()) {
+            PlayGridPress(w);
+            return;
+        }
+        m_panel->SelectWord(w);
+        return;
+    }
+    m_panel->HideMarker();
+    cr_cw->hide();
+    cr_inp->hide();
+    m_entry->ClearTitle();
+    cb_playresetword->setEnabled(false);
+    cb_autoword->setEnabled(false);
 }

@@ -5,6 +5,7 @@
 #include "window/gridly.h"
 
 #include "panel/entry_strip.h"
+#include "panel/word_drag.h"
 #include "panel/word_panel.h"
 #include "play/clue_list_text.h"
 #include "play/play_commands.h"
@@ -44,7 +45,7 @@ void gridly::cb_play_Click()
         return;
     ::PgridToPwords(p);
     p.curw = 0;
-    pb_drg->hide();
+    m_drag->HidePicture();
     cr_cw->hide();
     p.runmode = RunMode::Play;
     p.gridwrdsv = p.gridwrd;
@@ -82,7 +83,7 @@ void gridly::cb_dsng_Click()
     clue_lst_A->clear();
     clue_lst_D->clear();
     p.curw = 0;
-    pb_drg->hide();
+    m_drag->HidePicture();
     cr_cw->hide();
     cr_inp->hide();
     p.runmode = RunMode::Design;
@@ -101,8 +102,9 @@ void gridly::cb_dsng_Click()
 
 void gridly::ShowDesignControls(bool show)
 {
-    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, m_panel, m_entry, sh_chg1, sh_chg2, drg_change, Label3})
+    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, m_panel, m_entry})
         control->setVisible(show);
+    m_drag->ShowControl(show);
     // In play mode Tab goes round the grid and the two clue lists.
     pb->setFocusPolicy(show ? Qt::ClickFocus : Qt::StrongFocus);
 }
@@ -144,7 +146,7 @@ void gridly::ChooseClue(QListWidget *list, QListWidget *other)
         cr_inp->show();
         EnableWordButtons(true);
     } else {
-        pb_drg->hide();
+        m_drag->HidePicture();
         cr_cw->hide();
         cr_inp->hide();
         EnableWordButtons(false);

@@ -2,6 +2,7 @@
 #include "window/gridly.h"
 
 #include "grid/grid_ops.h"
+#include "panel/word_drag.h"
 #include "view/background.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
@@ -18,6 +19,7 @@ void gridly::DisplayGrid()
     const QRect frame = sh_fr->geometry();
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
              frame.top() + (frame.height() / 2 - pb->height() / 2) - 1);
+    m_drag->SetGrid(pb->geometry(), pb->image());
 }
 
 void gridly::cl_gbox_Click(int index)
@@ -26,7 +28,7 @@ void gridly::cl_gbox_Click(int index)
     m_puzzle.gboxidx = int16_t(index);
     m_puzzle.gridclr = GRID_BOX_COLOURS[std::size_t(index)];
     cl_gbox[std::size_t(index)]->setChosen(true);
-    SetBackground(drg_change, cl_gbox[std::size_t(index)]->color());
+    m_drag->SetControlColour(cl_gbox[std::size_t(index)]->color());
     DisplayGrid();
     if (m_puzzle.nwords > 0)
         m_puzzle.changed = true;
