@@ -6,7 +6,7 @@
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
-#include "play/clue_list.h"
+#include "play/play_side.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,7 +53,6 @@ void gridly::connectControls()
     click(cb_save, &gridly::cb_save_Click);
     click(cb_help, &gridly::cb_help_Click);
     click(cb_exit, &gridly::cb_exit_Click);
-    click(cb_exit2, &gridly::cb_exit2_Click);
     click(ck_gridwrd, &gridly::ck_gridwrd_Click);
     click(cb_procAutosz, &gridly::cb_procAutosz_Click);
     click(cb_procfixsize, &gridly::cb_procfixsize_Click);
@@ -61,24 +60,16 @@ void gridly::connectControls()
     click(cb_resize, &gridly::cb_resize_Click);
     click(cb_cleargrid, &gridly::cb_cleargrid_Click);
     click(cb_play, &gridly::cb_play_Click);
-    click(cb_dsng, &gridly::cb_dsng_Click);
-    click(cb_autoword, &gridly::cb_autoword_Click);
-    click(cb_playresetword, &gridly::cb_playresetword_Click);
-    click(cb_playreset, &gridly::cb_playreset_Click);
     click(cb_print, &gridly::cb_print_Click);
     for (QToolButton *button : {cb_new, cb_open, cb_save, cb_exit, cb_help, cb_procAutosz, cb_procfixsize,
                                 cb_putword, cb_resize, cb_cleargrid, ck_gridwrd, cb_print, mv_words[0],
                                 mv_words[1], mv_words[2], mv_words[3]})
         releaseFocusToWordBox(button);
     connect(cb_play, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
-    for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
-        connect(button, &QToolButton::released, pb, [this] { pb->setFocus(); });
     for (int i = 0; i < 4; ++i)
         connect(mv_words[std::size_t(i)], &QToolButton::clicked, this, [this, i] { mv_words_Click(i); });
     for (ColourBox *box : cl_gbox)
         connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
-    // Set from code too (start-up), so the change itself is the event.
-    connect(ck_valid_word, &QToolButton::toggled, this, &gridly::ck_valid_word_Click);
 
     connect(scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
@@ -108,8 +99,20 @@ void gridly::connectControls()
     connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
     connect(pb, &GridPicture::mouseReleased, m_drag, &WordDrag::pb_MouseUp);
 
-    connect(clue_lst_A, &ClueList::chosen, this, &gridly::clue_lst_A_Click);
-    connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
+    connect(m_play, &PlaySide::gridChanged, this, &gridly::DisplayGrid);
+    connect(m_play, &PlaySide::currentWordShown, cr_cw, [this](bool shown) {
+        if (shown)
+            PlaceCurrentWordBox();
+        cr_cw->setVisible(shown);
+    });
+    connect(m_play, &PlaySide::gridFocusWanted, pb, [this] { pb->setFocus(); });
+    connect(m_play, &PlaySide::designChosen, this, [this] {
+        SwitchMode(RunMode::Design);
+        // Play mode dropped the current word: the panel and the commands say so.
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
 
     connect(m_entry, &EntryStrip::wordAdded, this, [this](int w) {
         m_panel->SetScrollRange();
@@ -132,7 +135,7 @@ void gridly::connectControls()
 bool gridly::eventFilter(QObject *watched, QEvent *event)
 {
     const bool mine = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
-    if (event->type() == QEvent::KeyPress && mine && Form_KeyDown(static_cast<QKeyEvent *>(event)))
+    if (event->type() == QEvent::KeyPress && mine && m_play->Form_KeyDown(static_cast<QKeyEvent *>(event)))
         return true;
     return QWidget::eventFilter(watched, event);
 }

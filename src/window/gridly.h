@@ -8,7 +8,6 @@
 #include "grid/generator.h"
 #include "grid/random_source.h"
 #include "view/grid_renderer.h"
-#include "play/play_keys.h"
 #include "window/desktop.h"
 
 #include <QPixmap>
@@ -16,10 +15,10 @@
 
 #include <array>
 
-class ClueList;
 class ColourBox;
 class EntryStrip;
 class GridPicture;
+class PlaySide;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -64,7 +63,6 @@ private:
     void cb_save_Click();
     void cb_help_Click();
     void cb_exit_Click();
-    void cb_exit2_Click();
     bool Form_QueryUnload();
     void SetCmdButtons();
     void SetCaption();
@@ -101,22 +99,7 @@ private:
 
     // Play mode (gridly_play.cpp)
     void cb_play_Click();
-    void cb_dsng_Click();
-    void clue_lst_A_Click();
-    void clue_lst_D_Click();
-    bool Form_KeyDown(QKeyEvent *event);
-    void cb_autoword_Click();
-    void cb_playresetword_Click();
-    void cb_playreset_Click();
-    void ck_valid_word_Click();
-    void PGridStat();
-    void ShowPlayStat(const PlayStat &stat);
-    void PlayGridPress(int w);  // pb_MouseDown's left press on a cell of word w >= 1 in play mode
-    void ChooseClue(QListWidget *list, QListWidget *other);
-    void FillClueLists();
-    void ShowDesignControls(bool show);
-    void EnableWordButtons(bool enable);
-    void PlaceCursorBox();
+    void SwitchMode(RunMode mode);
 
     // Printing (gridly_print.cpp)
     void cb_print_Click();
@@ -131,7 +114,6 @@ private:
     bool m_ended = false;     // Exit completed; the window may close
     bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
     GridRenderer m_gridRenderer;
-    PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 
     // Command column
     QGroupBox *fr_cmd = nullptr;
@@ -161,7 +143,6 @@ private:
     ShapeBox *sh_fr = nullptr;
     GridPicture *pb = nullptr;
     ShapeBox *cr_cw = nullptr;
-    ShapeBox *cr_inp = nullptr;
 
     WordPanel *m_panel = nullptr;
     WordDrag *m_drag = nullptr;
@@ -170,14 +151,5 @@ private:
     // Logo and play strip
     QGroupBox *fr_logo = nullptr;
     QLabel *imglogo = nullptr;
-    QFrame *Line3 = nullptr;
-    QLabel *lb_playstat = nullptr;
-    QToolButton *ck_valid_word = nullptr;
-    QToolButton *cb_autoword = nullptr;
-    QToolButton *cb_playreset = nullptr;
-    QToolButton *cb_playresetword = nullptr;
-    QToolButton *cb_dsng = nullptr;
-    QToolButton *cb_exit2 = nullptr;
-    ClueList *clue_lst_A = nullptr;
-    ClueList *clue_lst_D = nullptr;
+    PlaySide *m_play = nullptr;
 };

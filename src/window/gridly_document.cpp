@@ -13,6 +13,7 @@
 #include "panel/word_drag.h"
 #include "panel/word_panel.h"
 #include "play/play_grid.h"
+#include "play/play_side.h"
 #include "view/shape_box.h"
 #include "window/file_store.h"
 
@@ -53,8 +54,6 @@ bool gridly::Form_Load()
         QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
     m_drag->SetPanelPlace(m_panel->Place());
 
-    cb_playreset->setIcon(cb_play->icon());
-    cr_inp->resize(20, 20);
     m_drag->SetDirectionControl(Direction::Across);
     for (QScrollBar *bar : {scr_gcols, scr_grows}) {
         bar->setRange(GRIDMIN, GRIDMAX);
@@ -100,7 +99,7 @@ void gridly::ReadConfiguration(RunMode &savedMode)
         m_puzzle.gboxidx = int16_t(*values.gboxidx);
     if (values.validWord) {
         m_puzzle.redrawok = false;
-        ck_valid_word->setChecked(*values.validWord == 1);
+        m_play->SetValidWord(*values.validWord == 1);
         m_puzzle.redrawok = true;
     }
     if (values.runmode)
@@ -116,7 +115,7 @@ void gridly::WriteConfiguration()
     // A file Open refused keeps its names in the window but is not reopened,
     // and refused again, at every start.
     const bool remembered = !m_refusedFile;
-    const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
+    const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, m_play->ValidWord() ? 1 : 0,
                                               m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
                                               remembered ? m_puzzle.fpath : std::string());
     const QString path = FromUtf8(m_puzzle.cfgpath);
@@ -189,7 +188,7 @@ void gridly::cb_save_Click()
     if (m_puzzle.complete())
         PgridToPwords(m_puzzle);
     if (m_puzzle.playing())  // in design mode a completed score would drop the current word
-        PGridStat();
+        m_play->PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
     if (error.isEmpty()) {
         // Only a file that was written becomes the puzzle's file.
@@ -250,7 +249,7 @@ void gridly::cb_open_Click()
     ApplyPuzzleFile(m_puzzle, read.contents);
     if (m_puzzle.complete()) {
         PwordsToPgrid(m_puzzle);
-        PGridStat();
+        m_play->PGridStat();
     }
     SetSizeScrollBars();
     m_puzzle.redrawok = true;
@@ -303,11 +302,6 @@ void gridly::cb_exit_Click()
     m_ended = true;
     m_desktop.endProgram();
     close();
-}
-
-void gridly::cb_exit2_Click()
-{
-    cb_exit_Click();
 }
 
 bool gridly::Form_QueryUnload()

@@ -10,7 +10,7 @@
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
-#include "play/clue_list.h"
+#include "play/play_side.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -110,10 +110,6 @@ void gridly::createControls()
     cr_cw = new ShapeBox(pb, Qt::red, 2);
     cr_cw->setObjectName(QStringLiteral("cr_cw"));
     cr_cw->hide();
-    cr_inp = new ShapeBox(pb, Qt::blue, 2);
-    cr_inp->setObjectName(QStringLiteral("cr_inp"));
-    place(cr_inp, 0, 0, 330, 330);
-    cr_inp->hide();
 
     // Command column.
     fr_cmd = frame(this, "fr_cmd", 75, -60, 1020, 7440);
@@ -192,36 +188,7 @@ void gridly::createControls()
     imglogo = label(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
     imglogo->setPixmap(icon(QStringLiteral("logo")).pixmap(64, 67));
     imglogo->setAlignment(Qt::AlignCenter);
-    Line3 = line(fr_logo, 1260, 90, 30, 990, QFrame::VLine);
-    lb_playstat = label(fr_logo, "lb_playstat", {}, 1440, 570, 4095, 330);
-    lb_playstat->setAlignment(Qt::AlignCenter);
-    lb_playstat->setFrameStyle(QFrame::Box | QFrame::Plain);
-    SetBackground(lb_playstat, QColor(255, 255, 128));
-    ck_valid_word = pictureButton(fr_logo, "ck_valid_word", 5655, 195, QStringLiteral("Valid Word Indicator on/off"), QStringLiteral("validword"));
-    ck_valid_word->setCheckable(true);
-    ck_valid_word->setIcon(toggleIcon(QStringLiteral("validword")));
-    cb_autoword = pictureButton(fr_logo, "cb_autoword", 5655, 660, QStringLiteral("Get Word"), QStringLiteral("getword"));
-    // Start-up gives it the picture of "Do Cross Word": clearing all answers starts the puzzle again.
-    cb_playreset = pictureButton(fr_logo, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), {});
-    cb_playresetword = pictureButton(fr_logo, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"), QStringLiteral("clearword"));
-    cb_dsng = pictureButton(fr_logo, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
-    cb_exit2 = pictureButton(fr_logo, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
-
-    // Clue lists of play mode.
-    for (ClueList **list : {&clue_lst_A, &clue_lst_D}) {
-        *list = new ClueList(this);
-        (*list)->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
-        QPalette pal = (*list)->palette();
-        pal.setColor(QPalette::Base, QColor(224, 224, 224));
-        pal.setColor(QPalette::Text, Qt::blue);
-        pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));  // a completed puzzle's lists
-        (*list)->setPalette(pal);
-        (*list)->hide();
-    }
-    clue_lst_A->setObjectName(QStringLiteral("clue_lst_A"));
-    clue_lst_D->setObjectName(QStringLiteral("clue_lst_D"));
-    place(clue_lst_A, 10845, 6270, 4350, 480);
-    place(clue_lst_D, 10845, 6855, 4350, 480);
+    m_play = new PlaySide(this, fr_logo, pb, m_puzzle, m_desktop);
 
     // The stacking of the design: shapes under the grid, the boxes over it.
     sh_fr2->lower();

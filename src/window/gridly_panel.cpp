@@ -7,6 +7,7 @@
 #include "panel/word_drag.h"
 #include "panel/word_moves.h"
 #include "panel/word_panel.h"
+#include "play/play_side.h"
 #include "view/cell_geometry.h"
 #include "view/shape_box.h"
 #include "view/widget_text.h"
@@ -78,7 +79,7 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
     if (w >= 1) {
         p.curw = int16_t(w);
         if (p.playing()) {
-            PlayGridPress(w);
+            m_play->PlayGridPress(w);
             return;
         }
         m_panel->SelectWord(w);
@@ -86,8 +87,6 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
     }
     m_panel->HideMarker();
     cr_cw->hide();
-    cr_inp->hide();
+    m_play->NoWordChosen();
     m_entry->ClearTitle();
-    cb_playresetword->setEnabled(false);
-    cb_autoword->setEnabled(false);
 }

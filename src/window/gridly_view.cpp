@@ -3,6 +3,7 @@
 
 #include "grid/grid_ops.h"
 #include "panel/word_drag.h"
+#include "play/play_side.h"
 #include "view/background.h"
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
@@ -14,7 +15,7 @@
 
 void gridly::DisplayGrid()
 {
-    pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked()));
+    pb->setImage(m_gridRenderer.render(m_puzzle, m_play->ValidWord()));
     // Centred on the white frame, one pixel up and left, halves dropped.
     const QRect frame = sh_fr->geometry();
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
