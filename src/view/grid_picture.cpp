@@ -11,6 +11,11 @@ QRect WordBoxRect(int col, int row, int lw, bool across)
     return QRect((col - 1) * CELLPX, (row - 1) * CELLPX, across ? length : 22, across ? 22 : length);
 }
 
+QRect WordBoxRect(const WordEntry &entry)
+{
+    return WordBoxRect(entry.gc, entry.gr, entry.lw, entry.across());
+}
+
 GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,4 +1,5 @@
-// Start-up, New, Open, Save, Help, Exit and the command states.
+// Start-up, New, Open, Save, Help, Exit and the command states, with
+// gridly.cfg and the file dialogs.
 #include "window/gridly.h"
 
 #include "document/command_line.h"
@@ -7,8 +8,6 @@
 #include "document/help_places.h"
 #include "document/new_puzzle.h"
 #include "document/puzzle_file.h"
-#include "document/word_rules.h"
-#include "grid/grid_ops.h"
 #include "panel/entry_strip.h"
 #include "panel/word_drag.h"
 #include "panel/word_panel.h"
@@ -19,10 +18,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -41,6 +36,67 @@ QString FromUtf8(const std::string &text)
     return QString::fromStdString(text);
 }
 
+// gridly.cfg lives beside the program; where that folder cannot be written (a
+// system-wide install) it lives in the user's configuration folder instead.
+QString ConfigurationFolder(Desktop &desktop, const QString &programFolder)
+{
+    const QString user = desktop.userConfigFolder();
+    return QFileInfo(programFolder).isWritable() || user.isEmpty() ? programFolder : user;
+}
+
+// What gridly.cfg holds, as far as it is sound; nothing when it cannot be read.
+ConfigValues ReadConfiguration(const std::string &cfgpath)
+{
+    const FileRead file = ReadWholeFile(FromUtf8(cfgpath));
+    return file.error.isEmpty() ? ReadConfigFile(file.bytes.toStdString(), FileExists) : ConfigValues{};
+}
+
+// A file Open refused keeps its names in the window but is not remembered,
+// so that it is not reopened, and refused again, at every start.
+void WriteConfiguration(const Puzzle &p, bool validWord, bool remembered)
+{
+    const std::string bytes = WriteConfigFile(p.gboxidx, validWord ? 1 : 0, p.runmode,
+                                              remembered ? p.fname : std::string(),
+                                              remembered ? p.fpath : std::string());
+    const QString path = FromUtf8(p.cfgpath);
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
+    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
+}
+
+// The file dialog until it names a .gly file in a folder that exists; empty
+// when the user cancels.
+QString AskFileName(Desktop &desktop, const QString &folder, const std::string &fpath, bool save)
+{
+    Desktop::FileRequest request;
+    request.filter = save ? SAVE_FILTER : OPEN_FILTER;
+    request.defaultSuffix = QStringLiteral("gly");
+    request.initialName = save ? FromUtf8(fpath) : QString();
+    request.initialFolder = folder;
+    request.promptOverwrite = save;
+    request.mustExist = !save;
+    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
+    for (;;) {
+        const QString path = save ? desktop.saveFileName(request) : desktop.openFileName(request);
+        if (path.isEmpty())
+            return path;
+        const QFileInfo file(path);
+        if (file.suffix() != QLatin1String("gly"))
+            desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
+                            Desktop::Icon::None);
+        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
+            desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
+                                + QDir::toNativeSeparators(file.absolutePath()),
+                            title, Desktop::Buttons::Ok, Desktop::Icon::None);
+        else
+            return path;
+    }
+}
+
+QString Caption(const Puzzle &p)
+{
+    return QStringLiteral("Gridly v1.00     > ") + FromUtf8(p.fname);
+}
+
 } // namespace
 
 bool gridly::Form_Load()
@@ -50,15 +106,12 @@ bool gridly::Form_Load()
 
     cr_cw->setGeometry(0, 0, 22, 22);
     m_puzzle = Puzzle{};
-    m_puzzle.cfgpath =
-        QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    const QDir cfgFolder(ConfigurationFolder(m_desktop, m_programFolder));
+    m_puzzle.cfgpath = QDir::toNativeSeparators(cfgFolder.filePath(QStringLiteral("gridly.cfg"))).toStdString();
     m_drag->SetPanelPlace(m_panel->Place());
 
     m_drag->SetDirectionControl(Direction::Across);
-    for (QScrollBar *bar : {scr_gcols, scr_grows}) {
-        bar->setRange(GRIDMIN, GRIDMAX);
-        bar->setValue(GRIDMAX);
-    }
+    m_cmd->ShowSize(GRIDMAX, GRIDMAX);
     cb_new_Click();
     m_panel->ScrollToTop();
     setWindowTitle(QStringLiteral("Gridly"));
@@ -72,8 +125,19 @@ bool gridly::Form_Load()
     m_dialogFolder = m_programFolder;
 
     RunMode savedMode = RunMode::Design;
-    if (m_puzzle.fpath.size() < 8)
-        ReadConfiguration(savedMode);
+    if (m_puzzle.fpath.size() < 8) {
+        const ConfigValues values = ReadConfiguration(m_puzzle.cfgpath);
+        if (values.gboxidx)
+            m_puzzle.gboxidx = int16_t(*values.gboxidx);
+        if (values.validWord) {
+            m_puzzle.redrawok = false;
+            m_play->SetValidWord(*values.validWord == 1);
+            m_puzzle.redrawok = true;
+        }
+        savedMode = values.runmode.value_or(RunMode::Design);
+        m_puzzle.fname = values.fname.value_or(m_puzzle.fname);
+        m_puzzle.fpath = values.fpath.value_or(m_puzzle.fpath);
+    }
     if (m_puzzle.fpath.size() < 8) {
         m_puzzle.fpath.clear();
         m_puzzle.fname.clear();
@@ -89,48 +153,6 @@ bool gridly::Form_Load()
     return true;
 }
 
-void gridly::ReadConfiguration(RunMode &savedMode)
-{
-    const FileRead file = ReadWholeFile(FromUtf8(m_puzzle.cfgpath));
-    if (!file.error.isEmpty())
-        return;
-    const ConfigValues values = ReadConfigFile(file.bytes.toStdString(), FileExists);
-    if (values.gboxidx)
-        m_puzzle.gboxidx = int16_t(*values.gboxidx);
-    if (values.validWord) {
-        m_puzzle.redrawok = false;
-        m_play->SetValidWord(*values.validWord == 1);
-        m_puzzle.redrawok = true;
-    }
-    if (values.runmode)
-        savedMode = *values.runmode;
-    if (values.fname)
-        m_puzzle.fname = *values.fname;
-    if (values.fpath)
-        m_puzzle.fpath = *values.fpath;
-}
-
-void gridly::WriteConfiguration()
-{
-    // A file Open refused keeps its names in the window but is not reopened,
-    // and refused again, at every start.
-    const bool remembered = !m_refusedFile;
-    const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, m_play->ValidWord() ? 1 : 0,
-                                              m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
-                                              remembered ? m_puzzle.fpath : std::string());
-    const QString path = FromUtf8(m_puzzle.cfgpath);
-    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
-    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
-}
-
-// gridly.cfg lives beside the program; where that folder cannot be written (a
-// system-wide install) it lives in the user's configuration folder instead.
-QString gridly::ConfigurationFolder()
-{
-    const QString user = m_desktop.userConfigFolder();
-    return QFileInfo(m_programFolder).isWritable() || user.isEmpty() ? m_programFolder : user;
-}
-
 void gridly::cb_new_Click()
 {
     if (m_puzzle.nwords > 0
@@ -144,33 +166,6 @@ void gridly::cb_new_Click()
     ResetWords();
 }
 
-QString gridly::AskFileName(bool save)
-{
-    Desktop::FileRequest request;
-    request.filter = save ? SAVE_FILTER : OPEN_FILTER;
-    request.defaultSuffix = QStringLiteral("gly");
-    request.initialName = save ? FromUtf8(m_puzzle.fpath) : QString();
-    request.initialFolder = m_dialogFolder;
-    request.promptOverwrite = save;
-    request.mustExist = !save;
-    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
-    for (;;) {
-        const QString path = save ? m_desktop.saveFileName(request) : m_desktop.openFileName(request);
-        if (path.isEmpty())
-            return path;
-        const QFileInfo file(path);
-        if (file.suffix() != QLatin1String("gly"))
-            m_desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
-                              Desktop::Icon::None);
-        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
-            m_desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
-                                  + QDir::toNativeSeparators(file.absolutePath()),
-                              title, Desktop::Buttons::Ok, Desktop::Icon::None);
-        else
-            return path;
-    }
-}
-
 void gridly::cb_save_Click()
 {
     if (m_puzzle.nwords < 1) {
@@ -178,7 +173,7 @@ void gridly::cb_save_Click()
                           Desktop::Icon::Information);
         return;
     }
-    const QString path = AskFileName(true);
+    const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, true);
     if (path.isEmpty())
         return;
     m_desktop.setWaitCursor(true);
@@ -196,7 +191,7 @@ void gridly::cb_save_Click()
         m_puzzle.fpath = path.toStdString();
         m_refusedFile = false;
         m_puzzle.changed = false;
-        SetCaption();
+        setWindowTitle(Caption(m_puzzle));
     } else {
         m_desktop.setWaitCursor(false);
         m_desktop.message(error + QLatin1Char('\r') + QStringLiteral("File: ") + path, QStringLiteral("Save Error"),
@@ -211,7 +206,7 @@ void gridly::cb_open_Click()
     if (interactive) {
         if (!OfferToSave(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open")))
             return;
-        const QString path = AskFileName(false);
+        const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, false);
         if (path.isEmpty())
             return;
         m_puzzle.changed = false;
@@ -244,14 +239,14 @@ void gridly::cb_open_Click()
 
     m_desktop.setWaitCursor(true);
     m_refusedFile = false;
-    SetCaption();
+    setWindowTitle(Caption(m_puzzle));
     m_puzzle.redrawok = false;
     ApplyPuzzleFile(m_puzzle, read.contents);
     if (m_puzzle.complete()) {
         PwordsToPgrid(m_puzzle);
         m_play->PGridStat();
     }
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     m_puzzle.redrawok = true;
     cl_gbox_Click(read.contents.gboxidx);
     m_panel->ScrollToTop();
@@ -297,36 +292,17 @@ void gridly::cb_exit_Click()
         m_puzzle.changed = false;
     if (!OfferToSave(QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save")))
         return;
-    WriteConfiguration();
+    WriteConfiguration(m_puzzle, m_play->ValidWord(), !m_refusedFile);
     m_puzzle.changed = false;
     m_ended = true;
     m_desktop.endProgram();
     close();
 }
 
-bool gridly::Form_QueryUnload()
-{
-    cb_exit_Click();
-    return !m_puzzle.changed;
-}
-
 void gridly::SetCmdButtons()
 {
     const CommandStates states = CommandStatesOf(m_puzzle);
-    cb_new->setEnabled(states.cb_new);
-    cb_save->setEnabled(states.cb_save);
-    cb_print->setEnabled(states.cb_print);
-    cb_play->setEnabled(states.cb_play);
-    cb_procAutosz->setEnabled(states.cb_procAutosz);
-    cb_procfixsize->setEnabled(states.cb_procfixsize);
-    cb_cleargrid->setEnabled(states.cb_cleargrid);
-    ck_gridwrd->setEnabled(states.ck_gridwrd);
-    cb_putword->setEnabled(states.cb_putword);
+    m_cmd->Enable(states);
     m_entry->EnableCommands(states);
     m_panel->ShowWordCount();
-}
-
-void gridly::SetCaption()
-{
-    setWindowTitle(QStringLiteral("Gridly v1.00     > ") + FromUtf8(m_puzzle.fname));
 }

@@ -2,9 +2,11 @@
 #include "window/gridly.h"
 
 #include "grid/generator.h"
+#include "grid/grid_ops.h"
 #include "grid/grid_size.h"
 #include "panel/word_panel.h"
-
+#include "view/grid_picture.h"
+#include "view/shape_box.h"
 #include "view/widget_text.h"
 
 #include <QLabel>
@@ -39,7 +41,7 @@ void gridly::Generate(Sizing sizing)
         return;
     }
     m_puzzle.redrawok = false;
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     DisplayGrid();
     m_puzzle.redrawok = true;
     m_puzzle.changed = true;
@@ -57,41 +59,35 @@ void gridly::cb_putword_Click()
 
 void gridly::scr_gcols_Change()
 {
-    const int wanted = scr_gcols->value();
+    const int wanted = m_cmd->scr_gcols->value();
     const int held = ChangeGridCols(m_puzzle, wanted);
     if (held != wanted) {
-        scr_gcols->setValue(held);  // runs this handler again for the allowed size
+        m_cmd->scr_gcols->setValue(held);  // runs this handler again for the allowed size
         return;
     }
-    lb_gcols->setText(QString::number(m_puzzle.gcols));
+    m_cmd->lb_gcols->setText(QString::number(m_puzzle.gcols));
     if (m_puzzle.redrawok)
         DisplayGrid();
 }
 
 void gridly::scr_grows_Change()
 {
-    const int wanted = scr_grows->value();
+    const int wanted = m_cmd->scr_grows->value();
     const int held = ChangeGridRows(m_puzzle, wanted);
     if (held != wanted) {
-        scr_grows->setValue(held);
+        m_cmd->scr_grows->setValue(held);
         return;
     }
-    lb_grows->setText(QString::number(m_puzzle.grows));
+    m_cmd->lb_grows->setText(QString::number(m_puzzle.grows));
     if (m_puzzle.redrawok)
         DisplayGrid();
-}
-
-void gridly::SetSizeScrollBars()
-{
-    scr_gcols->setValue(m_puzzle.gcols);
-    scr_grows->setValue(m_puzzle.grows);
 }
 
 void gridly::cb_resize_Click()
 {
     SetToMinimumSize(m_puzzle);
     m_puzzle.redrawok = false;
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     DisplayGrid();
     m_puzzle.redrawok = true;
     DispWInp();
@@ -106,7 +102,7 @@ void gridly::mv_words_Click(int index)
     DisplayGrid();
     // The red box follows the current word.
     if (m_puzzle.curw != 0 && m_puzzle.Words[m_puzzle.curw].placed())
-        PlaceCurrentWordBox();
+        cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
 }
 
 void gridly::cb_cleargrid_Click()
@@ -120,4 +116,12 @@ void gridly::cb_cleargrid_Click()
     ResetWords();
     if (m_puzzle.nwords > 0)
         m_puzzle.changed = true;
+}
+
+void gridly::ResetWords()
+{
+    ::ResetWords(m_puzzle);
+    DispWInp();
+    DisplayGrid();
+    SetCmdButtons();
 }

@@ -36,13 +36,13 @@ void gridly::SwitchMode(RunMode mode)
         p.gridwrdsv = p.gridwrd;
         p.gridwrd = false;
     }
-    for (QWidget *control : std::initializer_list<QWidget *>{fr_cmd, m_panel, m_entry})
+    for (QWidget *control : std::initializer_list<QWidget *>{m_cmd->fr_cmd, m_panel, m_entry})
         control->setVisible(!play);
     m_drag->ShowControl(!play);
     // In play mode Tab goes round the grid and the two clue lists.
     pb->setFocusPolicy(play ? Qt::StrongFocus : Qt::ClickFocus);
 
-    fr_logo->resize((play ? sh_fr2->width() : fr_cmd->width()), fr_logo->height());
+    fr_logo->resize((play ? sh_fr2->width() : m_cmd->fr_cmd->width()), fr_logo->height());
     const int left = (play ? static_cast<QWidget *>(fr_logo) : m_entry)->x();
     sh_fr->move(left + 1, sh_fr->y());
     sh_fr2->move(left, sh_fr2->y());
