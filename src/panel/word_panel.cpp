@@ -113,7 +113,7 @@ void WordPanel::HideMarker()
     lb_wind->hide();
 }
 
-void WordPanel::SelectWord(int w)
+void WordPanel::PressRowOf(int w)
 {
     BringIntoView(w);
     w_inp_MouseDown(w - m_puzzle.wtop);

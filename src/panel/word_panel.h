@@ -28,8 +28,8 @@ public:
     void ScrollToTop();
     void ShowWordCount();
     void HideMarker();
-    // Chooses word w as the program does: brought into view, its row pressed.
-    void SelectWord(int w);
+    // The program chooses word w: brought into view, its row is pressed.
+    void PressRowOf(int w);
     PanelPlace Place() const;
 
     // While a word is dragged over the panel from row `index` (x, y in twips

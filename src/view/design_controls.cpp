@@ -7,6 +7,19 @@
 #include <QLabel>
 #include <QToolButton>
 
+namespace {
+
+// The widget, named and at its place.
+template <class W>
+W *Named(W *widget, const char *name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    PlaceTwips(widget, left, top, width, height);
+    return widget;
+}
+
+} // namespace
+
 void PlaceTwips(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(TwipsRect(left, top, width, height));
@@ -27,18 +40,12 @@ QIcon ToggleIcon(const QString &name)
 
 QGroupBox *FrameAt(QWidget *parent, const char *name, int left, int top, int width, int height)
 {
-    auto *box = new QGroupBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(box, left, top, width, height);
-    return box;
+    return Named(new QGroupBox(parent), name, left, top, width, height);
 }
 
 QLabel *LabelAt(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height)
 {
-    auto *lbl = new QLabel(caption, parent);
-    lbl->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(lbl, left, top, width, height);
-    return lbl;
+    return Named(new QLabel(caption, parent), name, left, top, width, height);
 }
 
 QFrame *LineAt(QWidget *parent, int left, int top, int width, int height, QFrame::Shape shape)
@@ -52,18 +59,13 @@ QFrame *LineAt(QWidget *parent, int left, int top, int width, int height, QFrame
 
 ShapeBox *ShapeAt(QWidget *parent, const char *name, const QColor &border, int left, int top, int width, int height)
 {
-    auto *box = new ShapeBox(parent, border);
-    box->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(box, left, top, width, height);
-    return box;
+    return Named(new ShapeBox(parent, border), name, left, top, width, height);
 }
 
 QToolButton *PictureButton(QWidget *parent, const char *name, int left, int top, const QString &tip,
                            const QString &icon, int size)
 {
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(button, left, top, size, size);
+    auto *button = Named(new QToolButton(parent), name, left, top, size, size);
     button->setToolTip(tip);
     button->setIcon(Icon(icon));
     const int px = TwipsToPixels(size);

@@ -120,7 +120,7 @@ void gridly::connectControls()
     });
     connect(m_drag, &WordDrag::wordDropped, this, [this](int w) {
         DisplayGrid();
-        m_panel->SelectWord(w);
+        m_panel->PressRowOf(w);
     });
     connect(m_drag, &WordDrag::dragEnded, this, [this] {
         DispWInp();

@@ -54,7 +54,7 @@ void gridly::cb_putword_Click()
     if (!AutoPutWord(m_puzzle).found())
         return;
     DisplayGrid();
-    m_panel->SelectWord(m_puzzle.curw);
+    m_panel->PressRowOf(m_puzzle.curw);
 }
 
 void gridly::scr_gcols_Change()

@@ -100,7 +100,7 @@ void gridly::pb_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint 
             m_play->PlayGridPress(w);
             return;
         }
-        m_panel->SelectWord(w);
+        m_panel->PressRowOf(w);
         return;
     }
     m_panel->HideMarker();
