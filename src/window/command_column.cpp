@@ -61,7 +61,8 @@ CommandColumn::CommandColumn(QWidget *window)
     const std::array<QString, 4> moveIcons{QStringLiteral("move_up"), QStringLiteral("move_right"),
                                            QStringLiteral("move_down"), QStringLiteral("move_left")};
     for (std::size_t i = 0; i < mv_words.size(); ++i) {
-        mv_words[i] = PictureButton(fr_cmd, nullptr, movePlaces[i][0], movePlaces[i][1], moveTips[i], moveIcons[i], 270);
+        mv_words[i] = PictureButton(fr_cmd, nullptr, movePlaces[i][0], movePlaces[i][1], moveTips[i], moveIcons[i],
+                                    270);
         mv_words[i]->setObjectName(QStringLiteral("mv_words_%1").arg(i));
         mv_words[i]->setIconSize(QSize(14, 14));
     }
