@@ -217,8 +217,8 @@ void gridly::createControls()
     SetBackground(drg_change, QColor(224, 224, 224));
     Label3 = label(this, "Label3", QStringLiteral("Direction"), 9690, 7080, 1020, 225);
     Label3->setAlignment(Qt::AlignCenter);
-    drga_ico = icon(QStringLiteral("across")).pixmap(32, 32);
-    drgd_ico = icon(QStringLiteral("down")).pixmap(32, 32);
+    drga_ico = icon(QStringLiteral("across")).pixmap(QSize(32, 32), devicePixelRatio());
+    drgd_ico = icon(QStringLiteral("down")).pixmap(QSize(32, 32), devicePixelRatio());
 
     // Entry strip.
     fr_inp = frame(this, "fr_inp", 1185, 7380, 10710, 1170);
@@ -237,7 +237,7 @@ void gridly::createControls()
     // Logo, and the play strip that only a widened frame shows.
     fr_logo = frame(this, "fr_logo", 75, 7380, 1020, 1170);
     imglogo = label(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
-    imglogo->setPixmap(icon(QStringLiteral("logo")).pixmap(64, 67));
+    imglogo->setPixmap(icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
     imglogo->setAlignment(Qt::AlignCenter);
     Line3 = line(fr_logo, 1260, 90, 30, 990, QFrame::VLine);
     lb_playstat = label(fr_logo, "lb_playstat", {}, 1440, 570, 4095, 330);

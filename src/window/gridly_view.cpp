@@ -13,7 +13,8 @@
 
 void gridly::DisplayGrid()
 {
-    pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked()));
+    // Drawn with as many pixels as the screen shows, sized in the window's own.
+    pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked(), pb->devicePixelRatio()));
     // Centred on the white frame, one pixel up and left, halves dropped.
     const QRect frame = sh_fr->geometry();
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
