@@ -24,8 +24,17 @@ public:
     void draw(QPainter &painter, int left, int top, const QString &text);
 
 private:
-    const QImage &stamp(const QString &text, const QColor &color, qreal ratio);
+    struct Key {
+        QString text;
+        QRgb color;
+        qreal ratio;
+
+        bool operator==(const Key &) const = default;
+        friend size_t qHash(const Key &key, size_t seed) { return qHashMulti(seed, key.text, key.color, key.ratio); }
+    };
+
+    const QImage &stamp(const Key &key);
 
     QFont m_font;
-    QHash<QString, QImage> m_stamps;  // by pixel ratio, colour and text
+    QHash<Key, QImage> m_stamps;
 };
