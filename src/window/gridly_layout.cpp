@@ -8,6 +8,7 @@
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
+#include "view/svg_icon.h"
 #include "view/twips.h"
 #include "play/clue_list.h"
 
@@ -24,16 +25,13 @@ namespace {
 
 QIcon icon(const QString &name)
 {
-    return name.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    return name.isEmpty() ? QIcon() : SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
 // A picture check box shows its "on" picture while checked.
 QIcon toggleIcon(const QString &name)
 {
-    QIcon both;
-    both.addFile(QStringLiteral(":/icons/%1.svg").arg(name), {}, QIcon::Normal, QIcon::On);
-    both.addFile(QStringLiteral(":/icons/%1_off.svg").arg(name), {}, QIcon::Normal, QIcon::Off);
-    return both;
+    return SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name), QStringLiteral(":/icons/%1_off.svg").arg(name));
 }
 
 void place(QWidget *widget, int left, int top, int width, int height)
@@ -98,7 +96,7 @@ void gridly::createControls()
     windowFont.setPixelSize(12);
     setFont(windowFont);
     setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
-    setWindowIcon(icon(QStringLiteral("app")));
+    SetWindowIconAfterFirstPaint(this, icon(QStringLiteral("app")));
 
     // The grid frame: a grey and a white outline, the grid picture centred on the white one.
     sh_fr2 = shape(this, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
