@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -11,15 +12,20 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 QtDesktop::QtDesktop(const QString &lockFolder)
-    : m_lock(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
+    : m_lockPath(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
 {
-    m_lock.setStaleLockTime(0);  // a lock whose owner died is taken over, never waited for
 }
 
 QtDesktop::~QtDesktop()
 {
     delete m_help;
+    if (m_lock >= 0)
+        ::close(m_lock);
 }
 
 Desktop::Answer QtDesktop::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
@@ -104,9 +110,22 @@ std::unique_ptr<PagePrinter> QtDesktop::defaultPrinter()
     return std::make_unique<QtPagePrinter>(std::move(printer));
 }
 
+// A lock held on an open file: the system lets it go however the program
+// ends, so a dead instance never leaves it behind, and taking it writes
+// nothing, so the start never waits for the disk to sync a lock file.
 bool QtDesktop::anotherInstanceRunning()
 {
-    return !m_lock.isLocked() && !m_lock.tryLock(0);
+    if (m_lock >= 0)
+        return false;
+    const int lock = ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0)
+        return true;
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lock);
+        return true;
+    }
+    m_lock = lock;
+    return false;
 }
 
 void QtDesktop::setWaitCursor(bool wait)
