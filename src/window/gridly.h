@@ -49,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -162,6 +163,7 @@ private:
     bool m_ended = false;     // Exit completed; the window may close
     DragState m_drag;
     GridRenderer m_gridRenderer;
+    bool m_gridPending = false;  // DisplayGrid ran while the window was hidden
     QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag
     PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 
