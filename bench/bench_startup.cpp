@@ -17,7 +17,6 @@
 #include <benchmark/benchmark.h>
 
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -96,6 +95,8 @@ Start StartToFirstPaint(const std::vector<std::string> &command, const std::stri
     env.push_back("DISPLAY=" + display);
     env.push_back("XDG_RUNTIME_DIR=" + runtimeFolder.toStdString());
     env.push_back(std::string("LD_PRELOAD=") + GRIDLY_FIRST_PAINT_PROBE);
+    const QString peakFile = QDir(runtimeFolder).filePath(QStringLiteral("peak"));
+    env.push_back(std::string(FIRST_PAINT_PEAK) + "=" + peakFile.toStdString());
     std::vector<char *> envp = Pointers(env);
     std::vector<std::string> args = command;
     std::vector<char *> argv = Pointers(args);
@@ -106,10 +107,11 @@ Start StartToFirstPaint(const std::vector<std::string> &command, const std::stri
     if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0)
         return {};
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return {double(timer.nsecsElapsed()) * 1e-6, double(usage.ru_maxrss) / 1024.0,
-            WIFEXITED(status) && WEXITSTATUS(status) == FIRST_PAINT_STATUS};
+    waitpid(pid, &status, 0);
+    const double ms = double(timer.nsecsElapsed()) * 1e-6;
+    QFile peak(peakFile);
+    const double peakKb = peak.open(QIODevice::ReadOnly) ? peak.readAll().toDouble() : 0;
+    return {ms, peakKb / 1024.0, WIFEXITED(status) && WEXITSTATUS(status) == FIRST_PAINT_STATUS && peakKb > 0};
 }
 
 double Median(std::vector<double> values)
