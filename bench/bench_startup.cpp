@@ -132,7 +132,8 @@ static void BM_StartBesideABareWindow(benchmark::State &state)
     }
     QTemporaryDir folder;
     const QString program = folder.filePath(QStringLiteral("gridly"));
-    QFile::copy(QStringLiteral(GRIDLY_EXECUTABLE), program);
+    // GRIDLY_BENCH_PROGRAM: another build of the program, to compare builds.
+    QFile::copy(qEnvironmentVariable("GRIDLY_BENCH_PROGRAM", QStringLiteral(GRIDLY_EXECUTABLE)), program);
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const std::vector<std::vector<std::string>> commands{
         {program.toStdString()}, {GRIDLY_BARE_WINDOW}, {GRIDLY_BARE_WINDOW, "empty"}};
