@@ -6,6 +6,7 @@
 #include "view/cell_geometry.h"
 #include "view/design_controls.h"
 #include "view/grid_picture.h"
+#include "view/grid_renderer.h"
 #include "view/shape_box.h"
 #include "view/twips.h"
 #include "view/widget_text.h"
@@ -33,8 +34,8 @@ WordDrag::WordDrag(QWidget *window, Puzzle &puzzle) : QObject(window), m_puzzle(
     Label3 = LabelAt(window, "Label3", QStringLiteral("Direction"), 9690, 7080, 1020, 225);
     Label3->setAlignment(Qt::AlignCenter);
     drg_change->raise();
-    drga_ico = Icon(QStringLiteral("across")).pixmap(32, 32);
-    drgd_ico = Icon(QStringLiteral("down")).pixmap(32, 32);
+    drga_ico = Icon(QStringLiteral("across")).pixmap(QSize(32, 32), window->devicePixelRatio());
+    drgd_ico = Icon(QStringLiteral("down")).pixmap(QSize(32, 32), window->devicePixelRatio());
 
     // The picture floats above everything while a word is dragged.
     pb_drg = new QLabel(window);
@@ -197,8 +198,11 @@ void WordDrag::CreateDrgWord(int w, QPointF point, bool iscreate)
 {
     const WordEntry &entry = m_puzzle.Words[w];
     const QSize size = iscreate ? DragPictureSize(entry.lw, entry.across()) : pb_drg->size();
-    if (m_drgImage.size() != size)
-        m_drgImage = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = pb_drg->devicePixelRatio();
+    if (WindowSize(m_drgImage) != size || m_drgImage.devicePixelRatio() != ratio) {
+        m_drgImage = QImage(size * ratio, QImage::Format_RGB32);
+        m_drgImage.setDevicePixelRatio(ratio);
+    }
     std::optional<QPoint> source;
     if (OverlapsGrid(point.x(), point.y(), size, m_grid))
         source = QPoint(RoundHalfEven(point.x()) - (m_grid.x() + 1), RoundHalfEven(point.y()) - (m_grid.y() + 1));

@@ -1,6 +1,7 @@
 #include "view/design_controls.h"
 
 #include "view/shape_box.h"
+#include "view/svg_icon.h"
 #include "view/twips.h"
 
 #include <QGroupBox>
@@ -27,15 +28,12 @@ void PlaceTwips(QWidget *widget, int left, int top, int width, int height)
 
 QIcon Icon(const QString &name)
 {
-    return name.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    return name.isEmpty() ? QIcon() : SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
 QIcon ToggleIcon(const QString &name)
 {
-    QIcon both;
-    both.addFile(QStringLiteral(":/icons/%1.svg").arg(name), {}, QIcon::Normal, QIcon::On);
-    both.addFile(QStringLiteral(":/icons/%1_off.svg").arg(name), {}, QIcon::Normal, QIcon::Off);
-    return both;
+    return SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name), QStringLiteral(":/icons/%1_off.svg").arg(name));
 }
 
 QGroupBox *FrameAt(QWidget *parent, const char *name, int left, int top, int width, int height)

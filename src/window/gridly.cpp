@@ -8,6 +8,7 @@
 #include "view/design_controls.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
+#include "view/svg_icon.h"
 #include "view/twips.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
     windowFont.setPixelSize(12);
     setFont(windowFont);
     setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
-    setWindowIcon(Icon(QStringLiteral("app")));
+    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
 
     // The grid frame: a grey and a white outline, the grid picture centred on
     // the white one, the red box over the current word on the picture.
@@ -49,7 +50,7 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
     // The logo, in a frame that play mode widens to show the play strip.
     fr_logo = FrameAt(this, "fr_logo", 75, 7380, 1020, 1170);
     imglogo = LabelAt(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
-    imglogo->setPixmap(Icon(QStringLiteral("logo")).pixmap(64, 67));
+    imglogo->setPixmap(Icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
     imglogo->setAlignment(Qt::AlignCenter);
     m_play = new PlaySide(this, fr_logo, pb, m_puzzle, m_desktop);
 

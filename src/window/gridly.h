@@ -42,6 +42,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -53,7 +54,6 @@ private:
     void cb_save_Click();
     void cb_help_Click();
     void cb_exit_Click();
-    bool OfferToSave(const QString &question, const QString &title);
     void SetCmdButtons();
 
     // Generation, size and shifting (gridly_grid.cpp)
@@ -91,6 +91,7 @@ private:
     bool m_ended = false;     // Exit completed; the window may close
     bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
     GridRenderer m_gridRenderer;
+    bool m_gridPending = false;  // DisplayGrid ran while the window was hidden
 
     ShapeBox *sh_fr2 = nullptr;  // the grid frame's grey and white outlines
     ShapeBox *sh_fr = nullptr;

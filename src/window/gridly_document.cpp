@@ -20,6 +20,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -90,6 +91,22 @@ QString AskFileName(Desktop &desktop, const QString &folder, const std::string &
         else
             return path;
     }
+}
+
+// Asks whether to save a changed puzzle first, and saves through save. False
+// when the command must stop: the user cancelled, or the save did not happen.
+bool OfferToSave(Desktop &desktop, const Puzzle &p, const QString &question, const QString &title,
+                 const std::function<void()> &save)
+{
+    if (!p.changed)
+        return true;
+    const Desktop::Answer answer =
+        desktop.message(question, title, Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
+    if (answer == Desktop::Answer::Cancel)
+        return false;
+    if (answer == Desktop::Answer::Yes)
+        save();
+    return !p.changed || answer == Desktop::Answer::No;
 }
 
 QString Caption(const Puzzle &p)
@@ -204,7 +221,8 @@ void gridly::cb_open_Click()
 {
     const bool interactive = m_puzzle.opensrc == OpenSource::Program;
     if (interactive) {
-        if (!OfferToSave(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open")))
+        if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Opening New File"),
+                         QStringLiteral("Open"), [this] { cb_save_Click(); }))
             return;
         const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, false);
         if (path.isEmpty())
@@ -257,21 +275,6 @@ void gridly::cb_open_Click()
     m_desktop.setWaitCursor(false);
 }
 
-// Asks whether to save a changed puzzle first. False when the command must
-// stop: the user cancelled, or the save did not happen.
-bool gridly::OfferToSave(const QString &question, const QString &title)
-{
-    if (!m_puzzle.changed)
-        return true;
-    const Desktop::Answer answer =
-        m_desktop.message(question, title, Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
-    if (answer == Desktop::Answer::Cancel)
-        return false;
-    if (answer == Desktop::Answer::Yes)
-        cb_save_Click();
-    return !m_puzzle.changed || answer == Desktop::Answer::No;
-}
-
 void gridly::cb_help_Click()
 {
     const std::vector<std::string> places = HelpFilePlaces(m_programFolder.toStdString());
@@ -290,7 +293,8 @@ void gridly::cb_exit_Click()
 {
     if (m_puzzle.nwords == 0)
         m_puzzle.changed = false;
-    if (!OfferToSave(QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save")))
+    if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save"),
+                     [this] { cb_save_Click(); }))
         return;
     WriteConfiguration(m_puzzle, m_play->ValidWord(), !m_refusedFile);
     m_puzzle.changed = false;

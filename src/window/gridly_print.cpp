@@ -2,6 +2,7 @@
 #include "window/gridly.h"
 
 #include "print/page_printer.h"
+#include "play/play_side.h"
 #include "print/puzzle_page.h"
 
 #include <QLabel>
@@ -20,6 +21,6 @@ void gridly::cb_print_Click()
     if (!printer)
         return;
     m_desktop.setWaitCursor(true);
-    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), gridImage());
+    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), m_play->ValidWord());
     m_desktop.setWaitCursor(false);
 }
