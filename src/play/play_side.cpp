@@ -31,8 +31,7 @@ int Datum(const QListWidgetItem *item)
 
 ClueList *MakeClueList(QWidget *window, const char *name, int top)
 {
-    auto *list = new ClueList(window);
-    list->setObjectName(QString::fromLatin1(name));
+    auto *list = Named(new ClueList(window), name, 10845, top, 4350, 480);
     list->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, QColor(224, 224, 224));
@@ -40,7 +39,6 @@ ClueList *MakeClueList(QWidget *window, const char *name, int top)
     pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));  // a completed puzzle's lists
     list->setPalette(pal);
     list->hide();
-    PlaceTwips(list, 10845, top, 4350, 480);
     return list;
 }
 

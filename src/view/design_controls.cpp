@@ -8,19 +8,6 @@
 #include <QLabel>
 #include <QToolButton>
 
-namespace {
-
-// The widget, named and at its place.
-template <class W>
-W *Named(W *widget, const char *name, int left, int top, int width, int height)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(widget, left, top, width, height);
-    return widget;
-}
-
-} // namespace
-
 void PlaceTwips(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(TwipsRect(left, top, width, height));

@@ -15,6 +15,15 @@ class ShapeBox;
 
 void PlaceTwips(QWidget *widget, int left, int top, int width, int height);
 
+// The widget, named and at its place.
+template <class W>
+W *Named(W *widget, const char *name, int left, int top, int width, int height)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    PlaceTwips(widget, left, top, width, height);
+    return widget;
+}
+
 // The picture resources/icons/<name>.svg; none for an empty name.
 QIcon Icon(const QString &name);
 // A picture check box's pictures: <name>.svg while checked, <name>_off.svg while not.
