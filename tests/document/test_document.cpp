@@ -130,7 +130,7 @@ private slots:
     void exitWritesSettingsThenLengthPrefixedTexts()
     {
         // Colour, indicator, three zeros, then mode, name and path, each after its length in UTF-8 bytes.
-        QCOMPARE(WriteConfigFile(3, 1, "Play", "caf\xC3\xA9.gly", "/p/caf\xC3\xA9.gly"),
+        QCOMPARE(WriteConfigFile(3, 1, RunMode::Play, "caf\xC3\xA9.gly", "/p/caf\xC3\xA9.gly"),
                  Start(3, 1) + Int16(4) + "Play" + Int16(9) + "caf\xC3\xA9.gly" + Int16(12) + "/p/caf\xC3\xA9.gly");
     }
 
@@ -141,12 +141,12 @@ private slots:
         const auto row = [](const char *name, const std::string &bytes, const std::string &values) {
             QTest::newRow(name) << QByteArray::fromStdString(bytes) << QString::fromStdString(values);
         };
-        const std::string full = WriteConfigFile(3, 0, "Design", "a.gly", "/home/u/a.gly");
+        const std::string full = WriteConfigFile(3, 0, RunMode::Design, "a.gly", "/home/u/a.gly");
         const std::string play = Start(0, 0) + Text("Play");
         const std::string n251 = std::string(251, 'n'), p4096 = std::string(4096, 'p');
         row("everything taken", full, "3|0|Design|a.gly|/home/u/a.gly");
-        row("play mode", WriteConfigFile(1, 1, "Play", "a.gly", "/p/a.gly"), "1|1|Play|a.gly|/p/a.gly");
-        row("UTF-8 name", WriteConfigFile(0, 0, "Design", "\xC3\xA9t\xC3\xA9.gly", "/p/\xC3\xA9t\xC3\xA9.gly"),
+        row("play mode", WriteConfigFile(1, 1, RunMode::Play, "a.gly", "/p/a.gly"), "1|1|Play|a.gly|/p/a.gly");
+        row("UTF-8 name", WriteConfigFile(0, 0, RunMode::Design, "\xC3\xA9t\xC3\xA9.gly", "/p/\xC3\xA9t\xC3\xA9.gly"),
             "0|0|Design|\xC3\xA9t\xC3\xA9.gly|/p/\xC3\xA9t\xC3\xA9.gly");
         row("colour 9 reads as 5", Start(9, 0) + Text("Design"), "5|0|Design|-|-");
         row("colour -1 reads as 5", Start(-1, 0) + Text("Design"), "5|0|Design|-|-");
@@ -156,7 +156,7 @@ private slots:
         row("mode length 3 stops", Start(3, 0) + Text("Pla") + Text("a.gly"), "3|0|-|-|-");
         row("mode length 4 other than Play stops", Start(3, 0) + Text("Desi") + Text("a.gly"), "3|0|-|-|-");
         row("mode is case-sensitive", Start(3, 0) + Text("play") + Text("a.gly"), "3|0|-|-|-");
-        row("name length 0 reads no name", WriteConfigFile(2, 1, "Design", "", ""), "2|1|Design|-|-");
+        row("name length 0 reads no name", WriteConfigFile(2, 1, RunMode::Design, "", ""), "2|1|Design|-|-");
         row("name length 4 stops", play + Text(".gly") + Text("/p/x.gly"), "0|0|Play|-|-");
         row("name length 255 taken", play + Text(n251 + ".gly"), "0|0|Play|" + n251 + ".gly|-");
         row("name length 256 stops", play + Text(n251 + "n.gly"), "0|0|Play|-|-");
@@ -181,7 +181,7 @@ private slots:
         const ConfigValues v = ReadConfigFile(bytes.toStdString(), Exists);
         const auto num = [](const std::optional<int> &n) { return n ? std::to_string(*n) : std::string("-"); };
         const auto text = [](const std::optional<std::string> &t) { return t.value_or("-"); };
-        QTEST(QString::fromStdString(num(v.gboxidx) + "|" + num(v.validWord) + "|" + text(v.runmode) + "|" +
+        QTEST(QString::fromStdString(num(v.gboxidx) + "|" + num(v.validWord) + "|" + (v.runmode ? std::string(RunModeBytes(*v.runmode)) : "-") + "|" +
                                      text(v.fname) + "|" + text(v.fpath)),
               "values");
     }

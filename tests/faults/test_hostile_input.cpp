@@ -38,7 +38,7 @@ std::string NamedConfig(const QTemporaryDir &folder)
     const QString path = folder.filePath(QStringLiteral("base.gly"));
     if (!WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(p))).isEmpty())
         qFatal("cannot write base.gly");
-    return WriteConfigFile(3, 1, "Play", "base.gly", path.toStdString());
+    return WriteConfigFile(3, 1, RunMode::Play, "base.gly", path.toStdString());
 }
 
 const auto FileExists = [](const std::string &path) { return QFileInfo(QString::fromStdString(path)).isFile(); };
@@ -60,13 +60,13 @@ QString StartFault(const std::string &bytes)
         return QStringLiteral("start-up ended the program");
     const Puzzle &p = f.puzzle();
     if (p.gboxidx != colour || f.control<QAbstractButton>(QStringLiteral("ck_valid_word"))->isChecked() != indicator
-        || p.fname != fname || p.fpath != fpath || p.nwords != (values.fpath ? 2 : 0) || p.runmode != "Design"
+        || p.fname != fname || p.fpath != fpath || p.nwords != (values.fpath ? 2 : 0) || p.playing()
         || p.changed || !f.desktop.messages.isEmpty())
         return QStringLiteral("started with colour %1 and %2 words").arg(p.gboxidx).arg(p.nwords);
     if (const std::string broken = CheckInvariants(p); !broken.empty())
         return QString::fromStdString(broken);
     f.click(QStringLiteral("cb_exit"));
-    const std::string complete = WriteConfigFile(colour, indicator, "Design", fname, fpath);
+    const std::string complete = WriteConfigFile(colour, indicator, RunMode::Design, fname, fpath);
     const bool whole = f.readFile(QStringLiteral("gridly.cfg")).toStdString() == complete;
     return whole ? QString() : QStringLiteral("the configuration written at exit is not the complete one");
 }

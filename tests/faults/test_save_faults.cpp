@@ -80,7 +80,7 @@ QString Leftover(const QTemporaryDir &folder, const QList<QByteArray> &allowed)
         return QStringLiteral("old.gly holds %1 other bytes").arg(old.size());
     QStringList entries =
         QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    const std::string complete = WriteConfigFile(2, 0, "Design", "old.gly", folder.filePath(OLD).toStdString());
+    const std::string complete = WriteConfigFile(2, 0, RunMode::Design, "old.gly", folder.filePath(OLD).toStdString());
     if (entries.removeAll(CFG) && ReadWholeFile(folder.filePath(CFG)).bytes.toStdString() != complete)
         return QStringLiteral("gridly.cfg is not the complete one");
     return entries == QStringList{OLD} ? QString() : QStringLiteral("left: ") + entries.join(QLatin1Char(' '));

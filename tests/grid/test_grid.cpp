@@ -1,6 +1,7 @@
 // The grid core: numbering and the grid arrays, the legality test and the
 // searches, generation runs on scripted draws and over many random word
 // lists, and moving all words.
+#include "document/puzzle_file.h"
 #include "grid/generator.h"
 #include "grid/grid_ops.h"
 #include "grid/grid_size.h"
@@ -46,7 +47,7 @@ std::string At(int col, int row)
 
 std::string Place(const WordEntry &entry)
 {
-    return At(entry.gc, entry.gr) + " " + entry.dr.str();
+    return At(entry.gc, entry.gr) + " " + std::string(DirectionBytes(entry.dr));
 }
 
 // The clue numbers in list order: "1 1 2".
@@ -139,9 +140,7 @@ private slots:
         QCOMPARE(p.CWIdx(1, 2), 2);
         p.Words[2].stat = STAT_UNCROSSED;
         p.Pgrid(3, 2) = 'Q';
-        int gc = 3, gr = 2;
-        std::string dr = "Down";
-        PutWordInGrid(p, 3, 3, gc, gr, dr);
+        PutWordInGrid(p, 3, 3, 2, Direction::Down);
         QCOMPARE(SolutionRows(p, 3, 4), "#S#\nCAT\n#WO\n##E"s);
         QCOMPARE(p.CWIdx(3, 2), 3);
         QCOMPARE(p.Words[2].stat, STAT_PLACED);
@@ -204,7 +203,7 @@ private slots:
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}, {"O", 8, 8, "Acro"}});
         p.dragging = dragging;
         const std::string w = word.toStdString();
-        const Found at = SearchCWGrid(p, w, int(w.size()), dr.toStdString(), col, row, true, true);
+        const Found at = SearchCWGrid(p, w, int(w.size()), DirectionFromBytes(dr.toStdString()).value(), col, row, true, true);
         QCOMPARE(At(at.fndcol, at.fndrow), legal ? At(col, row) : At(0, 0));
     }
 
@@ -213,11 +212,11 @@ private slots:
         // Crossings across scan the start column first: column 1 row 7 comes before column 2 row 1.
         // A free run that reaches a cell with a letter beside is lost whole; the next starts after it.
         Puzzle p = MakePuzzle({{"XC", 1, 6, "Down"}, {"AB", 3, 1, "Down"}});
-        QVERIFY(SearchCWGrid(p, "CAT", 3, "Acro", 2, 1, true, false).found());
-        const Found crossing = MatchLetters(p, "CAT", "Acro");
+        QVERIFY(SearchCWGrid(p, "CAT", 3, Direction::Across, 2, 1, true, false).found());
+        const Found crossing = MatchLetters(p, "CAT", Direction::Across);
         QCOMPARE(At(crossing.fndcol, crossing.fndrow), "(1,7)"s);
         p = MakePuzzle({{"ABCDEFGHIJKLMNOP", 1, 1, "Acro"}, {"KZ", 11, 1, "Down"}}, 16, 16);
-        const Found free = GetEmpty(p, 4, "Acro");
+        const Found free = GetEmpty(p, 4, Direction::Across);
         QCOMPARE(At(free.fndcol, free.fndrow), "(12,3)"s);
     }
 

@@ -15,7 +15,7 @@ namespace {
 Puzzle Ring(const QStringList &answers)
 {
     Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"WIN", 1, 3, "Acro"}});
-    p.runmode = "Play";
+    p.runmode = RunMode::Play;
     for (int w = 1; w <= answers.size(); ++w)
         p.Words[w].pword.assign(answers[w - 1].toStdString());
     PwordsToPgrid(p);

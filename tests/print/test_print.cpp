@@ -28,7 +28,7 @@ Puzzle CluePuzzle(const QStringList &words)
             continue;
         WordEntry &entry = p.Words[p.nwords];
         entry.stat = STAT_PLACED;
-        entry.dr.assign(name[0] == 'A' ? DIR_ACROSS : DIR_DOWN);
+        entry.dr = name[0] == 'A' ? Direction::Across : Direction::Down;
         entry.nbr = int16_t(std::stoi(name.substr(1)));
         ++p.nplaced;
     }

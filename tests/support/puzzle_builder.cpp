@@ -1,5 +1,6 @@
 #include "puzzle_builder.h"
 
+#include "document/puzzle_file.h"
 #include "grid/grid_ops.h"
 
 void AppendWord(Puzzle &p, const std::string &word, const std::string &clue)
@@ -25,7 +26,7 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
         entry.stat = STAT_PLACED;
         entry.gc = int16_t(item.col);
         entry.gr = int16_t(item.row);
-        entry.dr.assign(item.dr);
+        entry.dr = DirectionFromBytes(item.dr).value();
     }
     LoadGrid(p);
     GenGridNbrs(p);

@@ -74,7 +74,7 @@ private slots:
     {
         // In play mode, with the indicator on, a right word is yellow over its whole length, the crossing cell included.
         Puzzle p = Crossing();
-        p.runmode = "Play";
+        p.runmode = RunMode::Play;
         p.Words[1].pword.assign("CAT");
         p.Words[1].pwok = 1;
         const QImage image = RenderGrid(p, true);

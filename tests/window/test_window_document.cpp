@@ -23,7 +23,7 @@ static const QByteArray FILLED = PuzzleBytes(MakePuzzle({{"CAT", 1, 1}, {"COW", 
 
 static QByteArray ConfigBytes(int colour, int valid, const char *mode, const QString &name, const QString &path)
 {
-    return QByteArray::fromStdString(WriteConfigFile(colour, valid, mode, name.toStdString(), path.toStdString()));
+    return QByteArray::fromStdString(WriteConfigFile(colour, valid, RunModeFromBytes(mode).value(), name.toStdString(), path.toStdString()));
 }
 
 class TestWindowDocument : public QObject {
@@ -201,7 +201,7 @@ private slots:
         const auto start = [this](const QStringList &arguments) {
             const bool on = f->start(arguments) && f->control<QAbstractButton>("ck_valid_word")->isChecked();
             return QStringLiteral("%1 words, colour %2, %3, ").arg(f->puzzle().nwords).arg(f->puzzle().gboxidx)
-                       .arg(on ? "on" : "off") + QString::fromStdString(f->puzzle().runmode + ", " + f->puzzle().fname);
+                       .arg(on ? "on" : "off") + QString::fromStdString(std::string(RunModeBytes(f->puzzle().runmode)) + ", " + f->puzzle().fname);
         };
         f->writeFile("gridly.cfg", ConfigBytes(4, 1, "Play", "last.gly", f->writeFile("last.gly", FILLED)));
         QCOMPARE(start({}), QStringLiteral("3 words, colour 2, on, Play, last.gly"));

@@ -187,15 +187,15 @@ private slots:
         DragWindow f(MakePuzzle({{"HOUSE"}}));
         const QPoint inside = f.centre(QStringLiteral("drg_change"));
         f.dragRow(0).to(inside);
-        QCOMPARE(f.word(1).dr.str(), std::string("Down"));
+        QVERIFY(f.word(1).dr == Direction::Down);
         QCOMPARE(f.widget(QStringLiteral("drg_change"))->toolTip(), QStringLiteral("Across"));
         QCOMPARE(f.picture()->size(), QSize(22, 102));
         f.to(inside + QPoint(5, 5));
-        QCOMPARE(f.word(1).dr.str(), std::string("Down"));
+        QVERIFY(f.word(1).dr == Direction::Down);
         f.to(inside + QPoint(40, 0)).to(inside);
-        QCOMPARE(f.word(1).dr.str(), std::string("Acro"));
+        QVERIFY(f.word(1).dr == Direction::Across);
         f.to(inside + QPoint(40, 0)).to(inside).to(f.cell(3, 2)).release();
-        QCOMPARE(f.word(1).dr.str(), std::string("Down"));
+        QVERIFY(f.word(1).dr == Direction::Down);
         QCOMPARE(f.placeOf(1), QPoint(3, 2));
     }
 
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(f.row(2)->background(), TARGET_ROW);
         f.release();
         QCOMPARE(f.word(1), cat);
-        ant.dr.assign(DIR_ACROSS);
+        ant.dr = Direction::Across;
         QCOMPARE(f.word(3), ant);
         QCOMPARE(f.puzzle().curw, 3);
         QCOMPARE(f.row(2)->background(), WHITE_ROW);

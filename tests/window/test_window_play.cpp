@@ -47,7 +47,7 @@ bool StartPlaying(WindowFixture &f, const Puzzle &p)
         return false;
     f.open(QByteArray::fromStdString(WritePuzzleFile(p)));
     f.click(QStringLiteral("cb_play"));
-    return f.puzzle().runmode == "Play";
+    return f.puzzle().playing();
 }
 
 const char *const DESIGN_FRAMES[] = {"fr_cmd", "fr_winp", "fr_inp", "sh_chg1", "sh_chg2", "drg_change", "Label3"};
@@ -75,7 +75,7 @@ private slots:
         f.type(QStringLiteral("CA"));
 
         f.click(QStringLiteral("cb_dsng"));
-        QCOMPARE(f.puzzle().runmode, std::string("Design"));
+        QVERIFY(!f.puzzle().playing());
         QVERIFY(!Visible(f, "clue_lst_A") && !Visible(f, "clue_lst_D"));
         QVERIFY(!Visible(f, "cr_cw") && !Visible(f, "cr_inp"));
         for (const char *name : DESIGN_FRAMES)
@@ -280,11 +280,11 @@ private slots:
         if (!complete)
             AppendWord(p, "LOOSE");
         const QString file = f.writeFile(QStringLiteral("last.gly"), QByteArray::fromStdString(WritePuzzleFile(p)));
-        const std::string config = WriteConfigFile(2, 0, saved.toStdString(), "last.gly", file.toStdString());
+        const std::string config = WriteConfigFile(2, 0, RunModeFromBytes(saved.toStdString()).value(), "last.gly", file.toStdString());
         f.writeFile(QStringLiteral("gridly.cfg"), QByteArray::fromStdString(config));
         QVERIFY(f.start());
-        QTEST(QString::fromStdString(f.puzzle().runmode), "mode");
-        QCOMPARE(Visible(f, "clue_lst_A"), f.puzzle().runmode == "Play");
+        QTEST(QString::fromStdString(std::string(RunModeBytes(f.puzzle().runmode))), "mode");
+        QCOMPARE(Visible(f, "clue_lst_A"), f.puzzle().playing());
         QVERIFY(!f.puzzle().changed);
     }
 };

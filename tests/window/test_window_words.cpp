@@ -24,7 +24,7 @@ class TestWindowWords : public QObject {
     void press(int r, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(row(r), button, {}, {20, 10}); }
     QString message(int i) const { const ShownMessage m = f->desktop.messages.value(i); return m.text + '|' + m.title; }
     // A row's caption, tag and colour: "W01 001 #ffffff" (white; grey #c0c0c0 without a word; green #c0ffc0 placed).
-    QString shown(int r) const { return row(r)->text() + ' ' + row(r)->tag() + ' ' + row(r)->background().name(); }
+    QString shown(int r) const { return row(r)->text() + ' ' + QStringLiteral("%1").arg(row(r)->word(), 3, 10, QLatin1Char('0')) + ' ' + row(r)->background().name(); }
 
 private slots:
     void init()
@@ -155,7 +155,7 @@ private slots:
         for (const auto &[cols, rows, dr] : {std::tuple{15, 24, "Down"}, {24, 15, "Acro"}, {15, 15, "Acro"}}) {
             f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}}, cols, rows)));
             press(0);
-            QVERIFY(f->puzzle().Words[1].dr == dr);
+            QVERIFY(DirectionBytes(f->puzzle().Words[1].dr) == dr);
         }
         QCOMPARE(f->puzzle().curw, 0);
         QCOMPARE(message(0), QStringLiteral("This Word is Longer than the Current Grid Size\r"
