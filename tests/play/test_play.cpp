@@ -8,16 +8,14 @@
 
 namespace {
 
-// Four words around a black centre cell, in this list order:
-//     CAT     1 CAT across (1,1)   2 COW down (1,1)
-//     O#E     3 TEN down (3,1)     4 WIN across (1,3)
-//     WIN
-Puzzle Ring(const QStringList &answers)
+// The ring of words (see Ring) in play mode with these answers in the play grid.
+Puzzle PlayedRing(const QStringList &answers)
 {
-    Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"WIN", 1, 3, "Acro"}});
-    p.runmode = "Play";
-    for (int w = 1; w <= answers.size(); ++w)
-        p.Words[w].pword.assign(answers[w - 1].toStdString());
+    std::vector<std::string> words;
+    for (const QString &answer : answers)
+        words.push_back(answer.toStdString());
+    Puzzle p = Ring(words);
+    SetPlaying(p);
     PwordsToPgrid(p);
     return p;
 }
@@ -68,7 +66,7 @@ private slots:
         // An earlier word in the list keeps its letter in the shared cell; a later one takes the revealed letter.
         QFETCH(QStringList, answers);
         QFETCH(int, curw);
-        Puzzle p = Ring(answers);
+        Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);
         const std::optional<PlayStat> stat = GetWord(p);
         QVERIFY(stat.has_value());
@@ -93,33 +91,13 @@ private slots:
         // A right crossing word keeps its letter in the shared cell; a wrong one loses it there and keeps the rest.
         QFETCH(QStringList, answers);
         QFETCH(int, curw);
-        Puzzle p = Ring(answers);
+        Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);
         QVERIFY(ClearCurrentWord(p).has_value());
         QTEST(QString::fromStdString(PlayRows(p, 3, 3)), "rows");
         QCOMPARE(p.Words[curw].pword.trimmed(), std::string());
         QCOMPARE(p.Words[curw].pwok, 0);
         QVERIFY(p.changed);
-    }
-
-    void wordsOutsideTheGridKeepTheirAnswers()
-    {
-        // Saving in design mode reads no cell of a word outside the grid: it keeps answer and judge and counts by them.
-        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG", 0}, {"EMU", 0}});
-        const QStringList answers{"CAT", "DOG", "EMX"};
-        for (int w = 1; w <= 3; ++w)
-            p.Words[w].pword.assign(answers[w - 1].toStdString());
-        p.Words[2].pwok = 1;
-        p.Words[3].stat = STAT_PLACED;  // recorded beyond the last column
-        p.Words[3].gc = 23;
-        p.Words[3].gr = 5;
-        for (int c = 1; c <= 3; ++c)
-            p.Pgrid(c, 1) = "CAT"[c - 1];
-        PgridToPwords(p);
-        QCOMPARE(p.Words[2].pword.trimmed(), std::string("DOG"));
-        QCOMPARE(p.Words[3].pword.trimmed(), std::string("EMX"));
-        QCOMPARE(p.Words[3].pwok, 0);
-        QCOMPARE(p.ncorrect, 2);
     }
 };
 

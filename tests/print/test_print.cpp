@@ -16,19 +16,19 @@
 namespace {
 
 // Words given as "A7" (across, clue 7), "D12" (down, clue 12) or "U" (not in
-// the grid), in list order; the clue of "A7" is "Clue A7". Only what the clue
-// block reads is set: no grid.
+// the grid), in list order; the clue of "A7" is " Clue A7 " (printed without
+// the outer blanks). Only what the clue block reads is set: no grid.
 Puzzle CluePuzzle(const QStringList &words)
 {
     Puzzle p;
     for (const QString &item : words) {
         const std::string name = item.toStdString();
-        AppendWord(p, "W" + std::to_string(p.nwords + 1), "Clue " + name);
+        AppendWord(p, "W" + std::to_string(p.nwords + 1), " Clue " + name + " ");
         if (name == "U")
             continue;
         WordEntry &entry = p.Words[p.nwords];
         entry.stat = STAT_PLACED;
-        entry.dr.assign(name[0] == 'A' ? DIR_ACROSS : DIR_DOWN);
+        SetDirection(entry, name[0] == 'A' ? "Acro" : "Down");
         entry.nbr = int16_t(std::stoi(name.substr(1)));
         ++p.nplaced;
     }
@@ -69,21 +69,13 @@ private slots:
     }
     void cluesPairByNumber()
     {
-        // Line j holds the j-th across and the j-th down clue, each column in clue-number order.
+        // Line j holds the j-th across and the j-th down clue, each column in clue-number order, each clue
+        // after its number without its outer blanks.
         QFETCH(QStringList, words);
         QStringList lines;
         for (const ClueLine &line : ClueLines(CluePuzzle(words)))
             lines << QString::fromStdString(line.across.value_or("") + "|" + line.down.value_or(""));
         QTEST(lines.join('\n'), "lines");
-    }
-
-    void clueIsPrintedWithoutSurroundingBlanks()
-    {
-        // Leading and trailing blanks go; blanks inside the clue stay.
-        WordEntry entry;
-        entry.nbr = 9;
-        entry.clue.assign("   Big  cat ");
-        QCOMPARE(PrintedClueText(entry), std::string("9- Big  cat"));
     }
 
     void lineBreaksThePageOnlyWhenItWouldPassTheBottom_data()

@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 
 WindowFixture::WindowFixture()
 {
@@ -37,8 +39,40 @@ QByteArray WindowFixture::readFile(const QString &name) const
 
 void WindowFixture::click(const QString &buttonName) const
 {
-    auto *button = control<QWidget>(buttonName);
+    auto *button = control(buttonName);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+}
+
+void WindowFixture::clickItem(const QString &list, int row) const
+{
+    auto *box = control<QListWidget>(list);
+    QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, box->visualItemRect(box->item(row)).center());
+}
+
+void WindowFixture::clickRow(int r, Qt::MouseButton button) const
+{
+    QTest::mouseClick(control(QStringLiteral("w_inp_%1").arg(r)), button, {}, {20, 10});
+}
+
+WindowFixture &WindowFixture::press(const QString &name, QPoint at)
+{
+    m_pressed = control(name);
+    m_last = m_pressed->mapFrom(window.get(), at);
+    QTest::mousePress(m_pressed, Qt::LeftButton, {}, m_last);
+    return *this;
+}
+
+WindowFixture &WindowFixture::to(QPoint at)
+{
+    m_last = m_pressed->mapFrom(window.get(), at);
+    QMouseEvent move(QEvent::MouseMove, m_last, m_pressed->mapToGlobal(m_last), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(m_pressed, &move);
+    return *this;
+}
+
+void WindowFixture::release()
+{
+    QTest::mouseRelease(m_pressed, Qt::LeftButton, {}, m_last);
 }
 
 void WindowFixture::addWord(const QString &word, const QString &clue) const
@@ -55,4 +89,11 @@ void WindowFixture::open(const QByteArray &fileBytes, const QString &name)
 {
     desktop.chooseFile(writeFile(name, fileBytes));
     click(QStringLiteral("cb_open"));
+}
+
+QString WindowFixture::shown(int i) const
+{
+    if (i < 0 || i >= desktop.messages.size())
+        return {};
+    return desktop.messages[i].text + '|' + desktop.messages[i].title;
 }

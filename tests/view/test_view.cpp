@@ -74,7 +74,7 @@ private slots:
     {
         // In play mode, with the indicator on, a right word is yellow over its whole length, the crossing cell included.
         Puzzle p = Crossing();
-        p.runmode = "Play";
+        SetPlaying(p);
         p.Words[1].pword.assign("CAT");
         p.Words[1].pwok = 1;
         const QImage image = RenderGrid(p, true);
@@ -100,13 +100,6 @@ private slots:
         const CellHit hit = GetCRpos(100, 50, 100 + offset, 50 + offset);
         QCOMPARE(hit.ptcol, cell);
         QCOMPARE(hit.ptrow, cell);
-    }
-
-    void cellToPoint()
-    {
-        // The top-left corner of cell (1, 1) is pb's own corner; cell (3, 2) lies 40 and 20 pixels from it.
-        QCOMPARE(GetXYpos(100, 50, 1, 1), (CellCorner{100, 50}));
-        QCOMPARE(GetXYpos(100, 50, 3, 2), (CellCorner{140, 70}));
     }
 };
 
