@@ -1,6 +1,7 @@
 // The grid core: numbering and the grid arrays, the legality test and the
 // searches, generation runs on scripted draws and over many random word
 // lists, and moving all words.
+#include "document/puzzle_invariants.h"
 #include "grid/generator.h"
 #include "grid/grid_ops.h"
 #include "grid/grid_size.h"
@@ -46,7 +47,7 @@ std::string At(int col, int row)
 
 std::string Place(const WordEntry &entry)
 {
-    return At(entry.gc, entry.gr) + " " + entry.dr.str();
+    return At(entry.gc, entry.gr) + " " + DirectionOf(entry);
 }
 
 // The clue numbers in list order: "1 1 2".
@@ -82,35 +83,26 @@ Puzzle RandomWordList(std::mt19937 &rng)
     return p;
 }
 
-// The first broken rule of a generated grid, or "": every word placed inside
-// the grid in use with its letters in the arrays, no other letter, no cell in
-// two words of one direction, and numbers 1, 2, 3 ... over the distinct start
-// cells in reading order.
+// The first broken rule of a generated grid, or "": the document's
+// invariants, every word placed with its player's cells unfilled, no cell in
+// two words of one direction (a one-letter word lies both ways), and numbers
+// 1, 2, 3 ... over the distinct start cells in reading order.
 std::string GridFault(const Puzzle &p)
 {
-    if (p.nplaced != p.nwords)
-        return std::to_string(p.nplaced) + " placed";
-    std::set<std::pair<int, int>> cells, starts;
-    std::set<std::tuple<int, int, bool>> lanes;  // a one-letter word lies both ways
+    if (const std::string fault = CheckInvariants(p); !fault.empty() || p.nplaced != p.nwords)
+        return fault + " " + std::to_string(p.nplaced) + " placed";
+    std::set<std::pair<int, int>> starts;
+    std::set<std::tuple<int, int, bool>> lanes;
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &entry = p.Words[i];
-        const std::string text = entry.word.trimmed();
-        if (!entry.placed())
-            return text + " not placed";
         starts.emplace(entry.gr, entry.gc);
-        for (int k = 1; k <= entry.lw; ++k) {
-            const int c = entry.cellCol(k), r = entry.cellRow(k);
-            if (c < 1 || c > p.gcols || r < 1 || r > p.grows || p.CWGrid(c, r) != text[std::size_t(k - 1)] ||
-                p.Pgrid(c, r) != CELL_UNFILLED || p.CWIdx(c, r) < 1)
-                return text + " not in the grid";
-            cells.emplace(c, r);
+        for (int k = 1; k <= entry.lw; ++k)
             for (const bool across : {true, false})
-                if ((entry.lw == 1 || entry.across() == across) && !lanes.emplace(c, r, across).second)
-                    return text + " shares a cell with a word of its direction";
-        }
+                if (p.Pgrid(entry.cellCol(k), entry.cellRow(k)) != CELL_UNFILLED
+                    || ((entry.lw == 1 || entry.across() == across)
+                        && !lanes.emplace(entry.cellCol(k), entry.cellRow(k), across).second))
+                    return entry.word.trimmed() + " shares a cell with a word of its direction, or a filled one";
     }
-    if (LetterCount(p) != int(cells.size()))
-        return "stray letter";
     for (int i = 1; i <= p.nwords; ++i)
         if (p.Words[i].nbr != 1 + std::distance(starts.begin(), starts.find({p.Words[i].gr, p.Words[i].gc})))
             return p.Words[i].word.trimmed() + " numbered " + std::to_string(p.Words[i].nbr);
@@ -147,18 +139,6 @@ private slots:
         QCOMPARE(p.Words[2].stat, STAT_PLACED);
         QCOMPARE(p.Pgrid(3, 2), CELL_UNFILLED);
         QVERIFY(p.changed);
-    }
-
-    void clearGridEmptiesAllCells()
-    {
-        // All 24 x 24 cells of the three arrays are emptied, beyond the grid in use too; word records stay.
-        Puzzle p = MakePuzzle({{"CAT", 13, 24, "Acro"}}, 15, 24);
-        ClearGrid(p);
-        for (int c = 1; c <= GRIDMAX; ++c)
-            for (int r = 1; r <= GRIDMAX; ++r)
-                QVERIFY(p.CWGrid(c, r) == CELL_EMPTY && p.CWIdx(c, r) == 0 && p.Pgrid(c, r) == CELL_EMPTY);
-        QCOMPARE(p.nplaced, 0);
-        QCOMPARE(p.Words[1].stat, STAT_PLACED);
     }
 
     void positionLegality_data()
@@ -246,6 +226,15 @@ private slots:
         QCOMPARE(Place(p.Words[2]), "(1,3) Down"s);
         QCOMPARE(p.CWIdx(1, 5), 3);
         QCOMPARE(p.Words[2].stat, STAT_PLACED);
+    }
+
+    void uncrossedWordMovesToACrossingTheFinishedGridOffers()
+    {
+        // EGG, placed free before TEN went free across, is moved to cross TEN's E once every word is placed.
+        Puzzle p = MakePuzzle({{"CAT"}, {"EGG"}, {"TEN"}});
+        QCOMPARE(Run(p, {Pick(1, 3), Pick(1, 12), Pick(1, 12), Pick(2, 3), Pick(3, 3)}), 0);
+        QCOMPARE(SolutionRows(p, 7, 4), "CAT#TEN\n#####G#\n#####G#\n#######"s);
+        QCOMPARE(Place(p.Words[2]) + " " + Numbers(p), "(6,1) Down 1 3 2"s);
     }
 
     void wordLeftOutFailsTheRunAndEmptiesTheGrid()
