@@ -13,7 +13,7 @@ WindowFixture::WindowFixture()
 bool WindowFixture::start(const QStringList &arguments, RandomSource random)
 {
     const QString folder = programFolder.isEmpty() ? m_folder.path() : programFolder;
-    window = std::make_unique<gridly>(desktop, folder, arguments, std::move(random));
+    window = std::make_unique<gridly>(desktop, folder, arguments, random ? std::move(random) : m_random.source());
     if (!window->Form_Load())
         return false;
     window->show();
