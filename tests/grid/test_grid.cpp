@@ -190,12 +190,15 @@ private slots:
 
     void searchOrder()
     {
-        // Crossings across scan the start column first: column 1 row 7 comes before column 2 row 1.
-        // A free run that reaches a cell with a letter beside is lost whole; the next starts after it.
+        // Crossings across scan the start column first: column 1 row 7 comes before column 2 row 1, and the
+        // last column a word fits in is scanned too. A free run that reaches a cell with a letter beside is
+        // lost whole; the next starts after it.
         Puzzle p = MakePuzzle({{"XC", 1, 6, "Down"}, {"AB", 3, 1, "Down"}});
         QVERIFY(SearchCWGrid(p, "CAT", 3, "Acro", 2, 1, true, false).found());
         const Found crossing = MatchLetters(p, "CAT", "Acro");
         QCOMPARE(At(crossing.fndcol, crossing.fndrow), "(1,7)"s);
+        const Found last = MatchLetters(MakePuzzle({{"AB", 15, 1, "Down"}}), "XB", "Acro");
+        QCOMPARE(At(last.fndcol, last.fndrow), "(14,2)"s);
         p = MakePuzzle({{"ABCDEFGHIJKLMNOP", 1, 1, "Acro"}, {"KZ", 11, 1, "Down"}}, 16, 16);
         const Found free = GetEmpty(p, 4, "Acro");
         QCOMPARE(At(free.fndcol, free.fndrow), "(12,3)"s);

@@ -116,7 +116,7 @@ private slots:
 
     void anotherButtonPressedDuringADragEndsItAtOnce()
     {
-        // The second button's press, not its release, takes the picture and the red box away.
+        // The second button's press, not its release, takes the picture and the red box away; a placed word whose drag ends so stays out of the grid, the puzzle changed.
         DragWindow f(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"DOG"}}));
         for (const QString &name : {QStringLiteral("w_inp_1"), QStringLiteral("pb")}) {
             (name == "pb" ? f.press(name, f.cell(3, 2)) : f.dragRow(1)).to(f.cell(5, 7));
@@ -125,6 +125,7 @@ private slots:
             QVERIFY(!f.picture()->isVisible() && !f.redBox());
             f.release();
         }
+        QVERIFY(!f.word(1).placed() && f.puzzle().changed);
     }
 
     void dragStartsOnlyFromAnUnplacedWordMovedMoreThanSixPixelsFromItsRow()

@@ -47,10 +47,9 @@ private slots:
         f.click("cb_print");
         QCOMPARE(f.desktop.messages.size(), answer.isEmpty() ? 0 : 1);
         if (!answer.isEmpty()) {
-            const ShownMessage &shown = f.desktop.messages[0];
-            QCOMPARE(shown.text + '|' + shown.title,
-                     QStringLiteral("Crossword Grid is Not Completed, Continue Printing|Print"));
-            QVERIFY(shown.buttons == Desktop::Buttons::YesNo && shown.icon == Desktop::Icon::Question);
+            QCOMPARE(f.shown(0), QStringLiteral("Crossword Grid is Not Completed, Continue Printing|Print"));
+            QVERIFY(f.desktop.messages[0].buttons == Desktop::Buttons::YesNo
+                    && f.desktop.messages[0].icon == Desktop::Icon::Question);
         }
         QTEST(f.desktop.printed.filter(QRegularExpression("^(picture|print|line|end)")), "printed");
         QVERIFY(f.desktop.printed.isEmpty() || f.desktop.printedPictures.value(1) == f.window->gridImage());
