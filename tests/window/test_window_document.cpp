@@ -163,17 +163,22 @@ private slots:
 
     void startUpTakesTheConfigurationUnlessAFileIsNamed()
     {
-        // gridly.cfg gives colour (9 reads as 5), indicator, mode and file, whose own colour wins; a file
-        // named on the command line bypasses it (colour 2, design mode); nothing is shown, even for a
-        // damaged file; a file that is not ours keeps its name but is not remembered at exit.
+        // gridly.cfg gives colour (9 reads as 5), indicator, mode (play only for a complete grid) and file,
+        // whose own colour wins; a file named on the command line bypasses it (colour 2, design mode); nothing
+        // is shown or changed, even for a damaged file; a file that is not ours keeps its name but is not
+        // remembered at exit.
         const auto start = [this](const QStringList &arguments) {
             const bool on = f->start(arguments) && f->control<QAbstractButton>("ck_valid_word")->isChecked();
             return QStringLiteral("%1 words, colour %2, %3, %4, ").arg(f->puzzle().nwords).arg(f->puzzle().gboxidx)
                        .arg(on ? "on" : "off", f->puzzle().playing() ? "Play" : "Design")
-                   + QString::fromStdString(f->puzzle().fname);
+                   + QString::fromStdString(f->puzzle().fname) + (f->puzzle().changed ? ", changed" : "");
         };
         f->writeFile("gridly.cfg", ConfigBytes(4, 1, "Play", "last.gly", f->writeFile("last.gly", FILLED)));
         QCOMPARE(start({}), QStringLiteral("3 words, colour 2, on, Play, last.gly"));
+        QVERIFY(f->visible("clue_lst_A"));
+        const QString loose = f->writeFile("loose.gly", FileBytes(MakePuzzle({{"CAT", 1, 1}, {"DOG"}})));
+        f->writeFile("gridly.cfg", ConfigBytes(4, 1, "Play", "loose.gly", loose));
+        QCOMPARE(start({}), QStringLiteral("2 words, colour 2, on, Design, loose.gly"));
         const QString named = f->writeFile(QStringLiteral("named.gly"), FileBytes(MakePuzzle({{"SOLO", 2, 2}})));
         QCOMPARE(start({'"' + named + '"'}), QStringLiteral("1 words, colour 2, off, Design, named.gly"));
         const QString bad = f->writeFile(QStringLiteral("bad.gly"), QByteArray("GRIDLYPv1.00\x29\x00", 14));

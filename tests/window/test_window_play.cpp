@@ -1,7 +1,6 @@
 // Solving on screen in the real window: the play layout and the way back to
 // design, the clue lists, choosing words, typing with real key events, the play
 // commands, the completed state, and play mode across files and runs.
-#include "document/config_file.h"
 #include "view/grid_renderer.h"
 #include "window_fixture.h"
 
@@ -233,33 +232,6 @@ private slots:
         QCOMPARE(PlayRows(f->puzzle(), 3, 3), std::string("CAT\nO#E\nWIN"));
         f->click(QStringLiteral("cb_play"));
         QCOMPARE(score(), QStringLiteral("Crossword Completed!!!"));
-    }
-
-    void startUpMode_data()
-    {
-        QTest::addColumn<QString>("saved");
-        QTest::addColumn<bool>("complete");
-        QTest::addColumn<bool>("playing");
-        QTest::newRow("play, complete grid") << "Play" << true << true;
-        QTest::newRow("play, word outside the grid") << "Play" << false << false;
-        QTest::newRow("design") << "Design" << true << false;
-    }
-    void startUpMode()
-    {
-        // Start-up enters play mode when the configuration says so and the reopened grid is complete.
-        QFETCH(QString, saved);
-        QFETCH(bool, complete);
-        f = std::make_unique<WindowFixture>();
-        Puzzle p = Ring();
-        if (!complete)
-            AppendWord(p, "LOOSE");
-        const QString file = f->writeFile(QStringLiteral("last.gly"), FileBytes(p));
-        const std::string config = WriteConfigFile(2, 0, saved.toStdString(), "last.gly", file.toStdString());
-        f->writeFile(QStringLiteral("gridly.cfg"), QByteArray::fromStdString(config));
-        QVERIFY(f->start());
-        QTEST(f->puzzle().playing(), "playing");
-        QCOMPARE(f->visible("clue_lst_A"), f->puzzle().playing());
-        QVERIFY(!f->puzzle().changed);
     }
 };
 
