@@ -234,17 +234,6 @@ private slots:
         QVERIFY(read.contents.words.empty());
     }
 
-    void aFileCutAtAnyByteIsRefused()
-    {
-        // A file cut short is never taken: before the end of the magic it is not ours, after it damaged.
-        const std::string bytes = WritePuzzleFile(SamplePuzzle());
-        for (std::size_t length = 0; length < bytes.size(); ++length) {
-            const PuzzleFileRead read = ReadPuzzleFile(bytes.substr(0, length));
-            const auto expected = length < 7 ? PuzzleFileStatus::NotGridly : PuzzleFileStatus::Failed;
-            QVERIFY2(read.status == expected && read.contents.words.empty(), std::to_string(length).c_str());
-        }
-    }
-
     void everyByteSurvivesATripThroughUtf8()
     {
         // All 256 bytes, the five undefined ones included, come back unchanged; what the code page cannot
