@@ -37,16 +37,6 @@ Puzzle Crossing()
 class TestView : public QObject {
     Q_OBJECT
 private slots:
-    void pictureIsOnePixelWiderThanItsCells()
-    {
-        // 15 x 15 cells give 301 x 301 pixels, 16 x 20 give 321 x 401.
-        QCOMPARE(RenderGrid(Crossing(), false).size(), QSize(301, 301));
-        Puzzle p;
-        p.gcols = 16;
-        p.grows = 20;
-        QCOMPARE(RenderGrid(p, false).size(), QSize(321, 401));
-    }
-
     void wordCellsAreWhiteWithLettersOnTheBackgroundBetweenBlackLines()
     {
         // Word cells are white and carry their letter, other cells show the background colour, grid lines are black.
@@ -56,18 +46,6 @@ private slots:
         QVERIFY(LetterInk(image, 3, 1) > 5);
         for (const QPoint line : {QPoint(0, 10), QPoint(20, 10), QPoint(300, 150), QPoint(150, 300), QPoint(150, 0)})
             QCOMPARE(image.pixel(line), qRgb(0, 0, 0));
-    }
-
-    void gridWordsOffHidesTheLettersAndDraggingGreysTheBackground()
-    {
-        // With grid words off the word cells stay white without letters; while a word is dragged the background is grey.
-        Puzzle p = Crossing();
-        p.gridwrd = false;
-        p.dragging = true;
-        const QImage image = RenderGrid(p, false);
-        QCOMPARE(LetterInk(image, 3, 1), 0);
-        QCOMPARE(CellPaper(image, 3, 1), qRgb(255, 255, 255));
-        QCOMPARE(CellPaper(image, 3, 3), qRgb(128, 128, 128));
     }
 
     void playModeMarksRightWordsYellowWithTheIndicator()
