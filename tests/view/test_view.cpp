@@ -1,5 +1,6 @@
 // The grid picture read back pixel by pixel, in design and play mode, and the
 // conversion between grid cells and window points.
+#include "grid_pixels.h"
 #include "puzzle_builder.h"
 #include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
@@ -7,22 +8,6 @@
 #include <QTest>
 
 namespace {
-
-// A pixel of cell (c, r) away from its letter and its number.
-QRgb CellPaper(const QImage &image, int c, int r)
-{
-    return image.pixel((c - 1) * 20 + 4, (r - 1) * 20 + 17);
-}
-
-// Black pixels where the letter of cell (c, r) is drawn.
-int LetterInk(const QImage &image, int c, int r)
-{
-    int ink = 0;
-    for (int x = (c - 1) * 20 + 8; x < c * 20; ++x)
-        for (int y = (r - 1) * 20 + 8; y < r * 20; ++y)
-            ink += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
-    return ink;
-}
 
 // CAT across and COW down from cell (1, 1) on a teal background.
 Puzzle Crossing()

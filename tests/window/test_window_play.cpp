@@ -1,6 +1,7 @@
 // Solving on screen in the real window: the play layout and the way back to
 // design, the clue lists, choosing words, typing with real key events, the play
 // commands, the completed state, and play mode across files and runs.
+#include "grid_pixels.h"
 #include "view/grid_renderer.h"
 #include "window_fixture.h"
 
@@ -8,15 +9,6 @@
 #include <QListWidget>
 
 namespace {
-
-// Black pixels in the letter's part of grid cell (c, r).
-int LetterInk(const QImage &grid, int c, int r)
-{
-    int ink = 0;
-    for (int i = 0; i < 144; ++i)
-        ink += grid.pixel((c - 1) * 20 + 8 + i % 12, (r - 1) * 20 + 8 + i / 12) == qRgb(0, 0, 0);
-    return ink;
-}
 
 const char *const DESIGN_FRAMES[] = {"fr_cmd", "fr_winp", "fr_inp", "sh_chg1", "sh_chg2", "drg_change", "Label3"};
 

@@ -1,6 +1,7 @@
 // Entering and editing words through the entry boxes and the word panel: the
 // key filter, the rejection messages, the rows and scroll bar, the selected
 // word's place, and the grid picture.
+#include "grid_pixels.h"
 #include "panel/row_label.h"
 #include "window_fixture.h"
 
@@ -180,16 +181,12 @@ private slots:
         // A colour box draws the grid in its colour and shows it is chosen; "Grid Words on/off" hides the letters
         // and leaves the word cells white.
         f->open(MakePuzzle({{"WWW", 1, 1}}));
-        const auto ink = [&](int n = 0) {  // black pixels in the letter's part of cell (1, 1)
-            for (int i = 0; i < 144; ++i)
-                n += f->window->gridImage().pixel(8 + i % 12, 8 + i / 12) == qRgb(0, 0, 0);
-            return n;
-        };
         f->click("cl_gbox_3");
         QVERIFY(f->window->gridImage().pixel(50, 50) == qRgb(0, 128, 128) && f->puzzle().gboxidx == 3);
-        QVERIFY(ink() > 5);
+        QVERIFY(LetterInk(f->window->gridImage(), 1, 1) > 5);
         f->click("ck_gridwrd");
-        QVERIFY(ink() == 0 && f->window->gridImage().pixel(4, 17) == qRgb(255, 255, 255));
+        QCOMPARE(LetterInk(f->window->gridImage(), 1, 1), 0);
+        QCOMPARE(CellPaper(f->window->gridImage(), 1, 1), qRgb(255, 255, 255));
         for (int i = 0; i < 6; ++i) {  // the chosen box's border stands out on its colour
             const QString box = QStringLiteral("cl_gbox_%1").arg(i);
             f->click(box);
