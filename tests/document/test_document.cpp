@@ -127,13 +127,6 @@ private slots:
         QTEST(enabled.join(' '), "enabled");
     }
 
-    void exitWritesSettingsThenLengthPrefixedTexts()
-    {
-        // Colour, indicator, three zeros, then mode, name and path, each after its length in UTF-8 bytes.
-        QCOMPARE(WriteConfigFile(3, 1, "Play", "caf\xC3\xA9.gly", "/p/caf\xC3\xA9.gly"),
-                 Start(3, 1) + Int16(4) + "Play" + Int16(9) + "caf\xC3\xA9.gly" + Int16(12) + "/p/caf\xC3\xA9.gly");
-    }
-
     void startUpReadsWhatPassesEachTest_data()
     {
         QTest::addColumn<QByteArray>("bytes");

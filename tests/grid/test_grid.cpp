@@ -114,14 +114,6 @@ std::string GridFault(const Puzzle &p)
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void startCellsAreNumberedInReadingOrder()
-    {
-        // Start cells are numbered 1, 2, 3 in reading order; words starting in one cell share its number.
-        QCOMPARE(Numbers(MakePuzzle({{"AXE", 5, 2, "Down"}, {"BOXER", 1, 2, "Acro"}, {"SOB", 3, 1, "Down"}})),
-                 "3 2 1"s);
-        QCOMPARE(Numbers(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}})), "1 1 2"s);
-    }
-
     void crossingCellNamesTheHigherIndex()
     {
         // LoadGrid writes in list order, so a crossing names the higher index; placing a word through an
