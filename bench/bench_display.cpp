@@ -1,6 +1,8 @@
 // DisplayGrid on a 24 x 24 grid holding forty placed words: the drawing of
 // the picture alone, and the whole refresh through the window (a click on a
-// colour box redraws the grid, and the event loop paints it).
+// colour box redraws the grid, and the event loop paints it). Built twice:
+// gridly_bench_io on a screen of pixel ratio 1, gridly_bench_ratio2 on one of
+// ratio 2, where the picture has four times the pixels.
 #include "bench_application.h"
 #include "sample_puzzles.h"
 #include "view/grid_renderer.h"
@@ -17,8 +19,10 @@ static void BM_RenderGrid(benchmark::State &state)
     EnsureApplication();
     const Puzzle p = FortyWordPuzzle();
     GridRenderer renderer;  // as the window keeps one
+    const qreal ratio = qApp->devicePixelRatio();
     for (auto _ : state)
-        benchmark::DoNotOptimize(renderer.render(p, false));
+        benchmark::DoNotOptimize(renderer.render(p, false, ratio));
+    state.SetLabel(QStringLiteral("pixel ratio %1").arg(ratio).toStdString());
 }
 BENCHMARK(BM_RenderGrid)->Unit(benchmark::kMicrosecond);
 
@@ -34,5 +38,6 @@ static void BM_DisplayGridThroughTheWindow(benchmark::State &state)
         QApplication::processEvents();
         box = 1 - box;
     }
+    state.SetLabel(QStringLiteral("pixel ratio %1").arg(f.window->devicePixelRatio()).toStdString());
 }
 BENCHMARK(BM_DisplayGridThroughTheWindow)->Unit(benchmark::kMicrosecond);

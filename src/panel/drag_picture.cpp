@@ -2,6 +2,7 @@
 
 #include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
+#include "view/shape_box.h"
 
 #include <QPainter>
 
@@ -35,13 +36,20 @@ bool OverlapsGrid(double pbx, double pby, QSize size, const QRect &gridRect)
 void DrawDragPicture(QImage &picture, const QString &text, bool across, const QImage &grid,
                      std::optional<QPoint> source)
 {
+    const QSize size = WindowSize(picture);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    if (source)
-        painter.drawImage(QPoint(0, 0), grid, QRect(*source, picture.size()));
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (source) {
+        // The part of the block that lies on the grid, in window pixels; each
+        // image is read and written at its own pixel ratio.
+        const QRect block = QRect(*source, size) & QRect(QPoint(0, 0), WindowSize(grid));
+        const qreal ratio = grid.devicePixelRatio();
+        painter.drawImage(block.translated(-*source), grid,
+                          QRectF(QPointF(block.topLeft()) * ratio, QSizeF(block.size()) * ratio));
+    }
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setPen(QColor(0, 0, 255));
+    const QColor blue(0, 0, 255);
+    painter.setPen(blue);
     painter.setFont(pictureFont());
     int x = txtoff;
     int y = txtoff;
@@ -49,11 +57,11 @@ void DrawDragPicture(QImage &picture, const QString &text, bool across, const QI
         DrawTextAt(painter, x, y, QString(letter));
         if (across) {
             x += CELLPX;
-            painter.drawLine(x - txtoff, 0, x - txtoff, THICKNESS);
+            painter.fillRect(x - txtoff, 0, 1, THICKNESS, blue);
         } else {
             y += CELLPX;
-            painter.drawLine(0, y - txtoff, THICKNESS, y - txtoff);
+            painter.fillRect(0, y - txtoff, THICKNESS, 1, blue);
         }
     }
-    painter.drawRect(0, 0, picture.width() - 1, picture.height() - 1);
+    FillOutline(painter, QRect(QPoint(0, 0), size), blue);
 }

@@ -18,8 +18,9 @@ QSize DragPictureSize(int lw, bool across);
 bool OverlapsGrid(double pbx, double pby, QSize size, const QRect &gridRect);
 
 // Draws the picture of text (one character to a cell) into picture, whose
-// size stays. Cleared to white first; when source is given, the block of
-// grid of the picture's size whose top-left corner is at source is copied
-// in. Pixels of that block outside grid stay white.
+// size and pixel ratio stay. Cleared to white first; when source is given,
+// the block of grid of the picture's size whose top-left corner is at source
+// (in the window's pixels) is copied in. Pixels of that block outside grid
+// stay white.
 void DrawDragPicture(QImage &picture, const QString &text, bool across, const QImage &grid,
                      std::optional<QPoint> source);

@@ -6,6 +6,8 @@
 // caller never hears of a failure and goes on with the next operation.
 #pragma once
 
+#include "document/gridlymod.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -36,8 +38,13 @@ public:
     // Ends the line without printing.
     virtual void newLine() = 0;
     // Draws a picture with its top-left corner at (x, y), 15 twips to each of
-    // its pixels. The current position does not move.
+    // its pixels in the window (its pixel ratio counts). The current position
+    // does not move.
     virtual void drawPicture(int x, int y, const QImage &picture) = 0;
+    // Draws the grid of p as the grid view shows it, with its top-left corner
+    // at (x, y), 15 twips to a grid pixel, as lines and text. validWord: the
+    // "Valid Word Indicator" is checked. The current position does not move.
+    virtual void drawGrid(int x, int y, const Puzzle &p, bool validWord) = 0;
     // Hands the document to the printer. Nothing may be printed after it.
     virtual void endDoc() = 0;
 };

@@ -3,6 +3,7 @@
 #include "document/text_codec.h"
 #include "print/clue_layout.h"
 #include "print/page_printer.h"
+#include "view/grid_renderer.h"
 #include "view/twips.h"
 
 namespace {
@@ -39,18 +40,18 @@ void PrintClues(PagePrinter &printer, const Puzzle &p, int x_mid)
 
 } // namespace
 
-void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, const QImage &grid)
+void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, bool validWord)
 {
     printer.setFontName(QStringLiteral("Courier"));
     printer.setFontSize(12);
 
     // The grid is centred on the middle of the page, the logo at the left.
     const int x_mid = printer.pageWidth() / 2;
-    const int x_grid = x_mid - grid.width() * TPP / 2;
+    const int x_grid = x_mid - GridSize(p).width() * TPP / 2;
     printer.newLine();
     const int y0 = printer.currentY();
     printer.drawPicture(LOGO_LEFT, y0, logo);
-    printer.drawPicture(x_grid, y0, grid);
+    printer.drawGrid(x_grid, y0, p, validWord);
 
     printer.setCurrentY(printer.pageHeight() / 2);
     printer.setTextColour(Qt::black);

@@ -1,5 +1,6 @@
 #include "print/qt_page_printer.h"
 
+#include "view/grid_renderer.h"
 #include "view/twips.h"
 
 #include <QFontMetricsF>
@@ -9,6 +10,20 @@ namespace {
 
 constexpr int TWIPS_PER_POINT = 20;
 constexpr double TWIPS_PER_INCH = 1440.0;
+
+// A picture as it lands on white paper. An alpha channel on the page, however
+// opaque the picture looks, makes the print filters that turn the job into
+// PostScript flatten the whole page into one bitmap, text and all.
+QImage OnPaper(const QImage &picture)
+{
+    if (!picture.hasAlphaChannel())
+        return picture;
+    QImage paper(picture.size(), QImage::Format_RGB32);
+    paper.setDevicePixelRatio(picture.devicePixelRatio());
+    paper.fill(Qt::white);
+    QPainter(&paper).drawImage(0, 0, picture);
+    return paper;
+}
 
 // The printable area in twips, rounded to whole twips.
 QSize PrintableSize(const QPrinter &printer)
@@ -86,7 +101,18 @@ void QtPagePrinter::newLine()
 void QtPagePrinter::drawPicture(int x, int y, const QImage &picture)
 {
     if (printing())
-        m_painter.drawImage(QRectF(QPointF(x, y), picture.deviceIndependentSize() * TPP), picture);
+        m_painter.drawImage(QRectF(QPointF(x, y), picture.deviceIndependentSize() * TPP), OnPaper(picture));
+}
+
+void QtPagePrinter::drawGrid(int x, int y, const Puzzle &p, bool validWord)
+{
+    if (!printing())
+        return;
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.scale(TPP, TPP);
+    DrawGrid(m_painter, p, validWord);
+    m_painter.restore();
 }
 
 void QtPagePrinter::endDoc()

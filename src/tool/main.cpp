@@ -1,5 +1,5 @@
 // gridly-tool: exports, making a puzzle from a word list, checking a file.
-// It needs no display and no Qt beyond the file writing of Qt Core.
+// It needs no display; only the PDF export draws, off screen.
 #include "tool/tool_commands.h"
 
 #include <iostream>

@@ -1,5 +1,6 @@
 #include "tool/tool_commands.h"
 
+#include "document/export_grid.h"
 #include "document/ipuz_file.h"
 #include "document/puz_file.h"
 #include "document/puzzle_file.h"
@@ -8,6 +9,7 @@
 #include "grid/generator.h"
 #include "grid/grid_pieces.h"
 #include "play/play_grid.h"
+#include "tool/pdf_page.h"
 #include "window/file_store.h"
 
 #include <QFile>
@@ -120,7 +122,7 @@ std::optional<std::pair<int, int>> ParseSize(const std::string &text)
     return std::pair{cols, rows};
 }
 
-const std::string EXPORT_USAGE = "export PUZZLE.gly OUT.ipuz|OUT.puz [--answers]";
+const std::string EXPORT_USAGE = "export PUZZLE.gly OUT.ipuz|OUT.puz [--answers] | OUT.pdf [--solution]";
 const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
 
@@ -128,21 +130,42 @@ const std::string CHECK_USAGE = "check PUZZLE.gly";
 
 int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
-    const auto parsed = Parse(args, 2, {"--answers"}, {}, EXPORT_USAGE, err);
+    const auto parsed = Parse(args, 2, {"--answers", "--solution"}, {}, EXPORT_USAGE, err);
     if (!parsed)
         return EXIT_USAGE;
     const std::string &puzzle = parsed->files[0];
     const std::string &out = parsed->files[1];
     const std::string extension = Lower(std::filesystem::path(out).extension().string());
-    if (extension != ".ipuz" && extension != ".puz") {
-        err << Where(out) << "the name must end in .ipuz or .puz\n";
+    const bool pdf = extension == ".pdf";
+    if (extension != ".ipuz" && extension != ".puz" && !pdf) {
+        err << Where(out) << "the name must end in .ipuz, .puz or .pdf\n";
+        return EXIT_USAGE;
+    }
+    const bool answers = parsed->options.count("--answers") > 0;
+    const bool solution = parsed->options.count("--solution") > 0;
+    if (pdf ? answers : solution) {
+        err << "gridly-tool: " << (pdf ? "--answers" : "--solution") << " does not go with " << extension
+            << "\nusage: gridly-tool " << EXPORT_USAGE << "\n";
         return EXIT_USAGE;
     }
     Puzzle p;
     if (!OpenPuzzle(puzzle, p, err))
         return EXIT_REFUSED;
+    if (pdf) {
+        // A worksheet: the numbered grid without its words, unless the solution is asked for.
+        ExportGrid grid;
+        if (const std::string refusal = ReadExportGrid(p, grid); !refusal.empty()) {
+            err << Where(puzzle) << "cannot be printed: " << refusal << "\n";
+            return EXIT_REFUSED;
+        }
+        p.gridwrd = solution;
+        if (const std::string error = WritePdfPage(p, out); !error.empty()) {
+            err << Where(out) << error << "\n";
+            return EXIT_REFUSED;
+        }
+        return EXIT_DONE;
+    }
     const std::string title = std::filesystem::path(puzzle).stem().string();
-    const bool answers = parsed->options.count("--answers") > 0;
     const ExportFile file = extension == ".ipuz" ? WriteIpuzFile(p, title, answers) : WritePuzFile(p, title, answers);
     if (!file.refusal.empty()) {
         err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal << "\n";
@@ -244,11 +267,14 @@ std::string ToolUsage()
     return "usage: gridly-tool COMMAND ARGUMENTS\n"
            "\n"
            "  gridly-tool " + EXPORT_USAGE + "\n"
-           "      Writes the puzzle for other crossword programs: ipuz (JSON) or Across Lite .puz.\n"
+           "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
+           "      or as a printed page (PDF).\n"
            "      Every word must be in the grid. The player's grid is empty, or holds the\n"
            "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
            "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
            "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+           "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
+           "      grid's words only with --solution.\n"
            "\n"
            "  gridly-tool " + MAKE_USAGE + "\n"
            "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"

@@ -14,7 +14,7 @@ enum ExitStatus {
     EXIT_USAGE = 2,    // the command line was wrong
 };
 
-// export PUZZLE.gly OUT.ipuz|OUT.puz [--answers]
+// export PUZZLE.gly OUT.ipuz|OUT.puz [--answers] | OUT.pdf [--solution]
 int RunExport(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]

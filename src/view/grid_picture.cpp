@@ -1,5 +1,7 @@
 #include "view/grid_picture.h"
 
+#include "view/grid_renderer.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,14 +14,16 @@ GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
 void GridPicture::setImage(const QImage &image)
 {
     m_image = image;
-    resize(image.size());
+    resize(WindowSize(image));
     update();
 }
 
 void GridPicture::paintEvent(QPaintEvent *event)
 {
+    const QRectF area = event->rect();
+    const qreal ratio = m_image.devicePixelRatio();
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    painter.drawImage(area, m_image, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }
 
 void GridPicture::mousePressEvent(QMouseEvent *event)

@@ -12,7 +12,8 @@ class GridPicture : public QWidget {
 public:
     explicit GridPicture(QWidget *parent);
 
-    // Takes the new picture and the size that goes with it.
+    // Takes the new picture and the size that goes with it, in the window's
+    // pixels: a picture drawn at the screen's pixel ratio shows every pixel.
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
 

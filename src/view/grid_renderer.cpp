@@ -3,8 +3,8 @@
 #include "document/text_codec.h"
 #include "view/cell_geometry.h"
 
-#include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 
@@ -39,26 +39,48 @@ void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, cons
 
 } // namespace
 
-void DrawTextAt(QPainter &painter, int left, int top, const QString &text)
+QSize GridSize(const Puzzle &p)
 {
-    painter.drawText(left, top + painter.fontMetrics().ascent(), text);
+    return {p.gcols * CELLPX + 1, p.grows * CELLPX + 1};
+}
+
+QSize WindowSize(const QImage &image)
+{
+    // Whole window pixels: a fractional ratio rounds the image up, never the window down.
+    return {int(image.width() / image.devicePixelRatio()), int(image.height() / image.devicePixelRatio())};
 }
 
 GridRenderer::GridRenderer() : m_letters(GridFont(11, true)), m_numbers(GridFont(9, false)) {}
 
-QImage RenderGrid(const Puzzle &p, bool validWord)
+QImage RenderGrid(const Puzzle &p, bool validWord, qreal ratio)
 {
-    return GridRenderer().render(p, validWord);
+    return GridRenderer().render(p, validWord, ratio);
 }
 
-QImage GridRenderer::render(const Puzzle &p, bool validWord)
+void DrawGrid(QPainter &painter, const Puzzle &p, bool validWord)
 {
-    const int width = p.gcols * CELLPX + 1;
-    const int height = p.grows * CELLPX + 1;
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(p.dragging ? QColor(128, 128, 128) : toColor(p.gridclr));
+    GridRenderer().draw(painter, p, validWord);
+}
 
+QImage GridRenderer::render(const Puzzle &p, bool validWord, qreal ratio)
+{
+    const QSizeF size = QSizeF(GridSize(p)) * ratio;
+    QImage image(qCeil(size.width()), qCeil(size.height()), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    // A fractional ratio leaves part of a pixel beyond the last grid line: it joins the line.
+    if (QSizeF(image.size()) != size)
+        image.fill(Qt::black);
     QPainter painter(&image);
+    draw(painter, p, validWord);
+    return image;
+}
+
+void GridRenderer::draw(QPainter &painter, const Puzzle &p, bool validWord)
+{
+    const int width = GridSize(p).width();
+    const int height = GridSize(p).height();
+    painter.save();
+    painter.fillRect(0, 0, width, height, p.dragging ? QColor(128, 128, 128) : toColor(p.gridclr));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setPen(Qt::black);
@@ -79,10 +101,11 @@ QImage GridRenderer::render(const Puzzle &p, bool validWord)
             m_numbers.draw(painter, (entry.gc - 1) * CELLPX + 2, (entry.gr - 1) * CELLPX, QString::number(entry.nbr));
     }
 
-    // One-pixel lines as filled rectangles: the same pixels, far cheaper than stroking.
+    // One-pixel lines as filled rectangles: the same pixels, far cheaper than
+    // stroking, and on paper rectangles exactly one grid pixel wide.
     for (int x = 0; x <= p.gcols * CELLPX; x += CELLPX)
         painter.fillRect(x, 0, 1, height, Qt::black);
     for (int y = 0; y <= p.grows * CELLPX; y += CELLPX)
         painter.fillRect(0, y, width, 1, Qt::black);
-    return image;
+    painter.restore();
 }

@@ -9,14 +9,17 @@ ShapeBox::ShapeBox(QWidget *parent, const QColor &border, int borderWidth)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+void FillOutline(QPainter &painter, const QRect &rect, const QColor &color, int borderWidth)
+{
+    const int x = rect.x(), y = rect.y(), w = rect.width(), h = rect.height(), b = borderWidth;
+    painter.fillRect(x, y, w, b, color);
+    painter.fillRect(x, y + h - b, w, b, color);
+    painter.fillRect(x, y, b, h, color);
+    painter.fillRect(x + w - b, y, b, h, color);
+}
+
 void ShapeBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(m_border);
-    const int w = width(), h = height(), b = m_width;
-    painter.drawRect(0, 0, w, b);
-    painter.drawRect(0, h - b, w, b);
-    painter.drawRect(0, 0, b, h);
-    painter.drawRect(w - b, 0, b, h);
+    FillOutline(painter, rect(), m_border, m_width);
 }

@@ -6,6 +6,12 @@
 #include <QColor>
 #include <QWidget>
 
+class QPainter;
+
+// The outline of rect, borderWidth thick, inside it: filled rather than
+// stroked, so that it covers the same whole pixels at any pixel ratio.
+void FillOutline(QPainter &painter, const QRect &rect, const QColor &color, int borderWidth = 1);
+
 class ShapeBox : public QWidget {
     Q_OBJECT
 public:

@@ -1,6 +1,6 @@
 #include "view/text_stamps.h"
 
-#include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -10,25 +10,36 @@ constexpr int MARGIN = 3;
 
 } // namespace
 
-const QImage &TextStamps::stamp(const QString &text, const QColor &color)
+void DrawTextAt(QPainter &painter, int left, int top, const QString &text)
 {
-    const QString key = color.name() + text;
+    painter.drawText(left, top + painter.fontMetrics().ascent(), text);
+}
+
+const QImage &TextStamps::stamp(const Key &key)
+{
     auto found = m_stamps.constFind(key);
     if (found != m_stamps.constEnd())
         return *found;
     const QFontMetrics metrics(m_font);
-    QImage image(metrics.horizontalAdvance(text) + 2 * MARGIN, metrics.height() + 2 * MARGIN,
-                 QImage::Format_ARGB32_Premultiplied);
+    const QSize size(metrics.horizontalAdvance(key.text) + 2 * MARGIN, metrics.height() + 2 * MARGIN);
+    QImage image(size * key.ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(key.ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setFont(m_font);
-    painter.setPen(color);
-    painter.drawText(MARGIN, MARGIN + metrics.ascent(), text);
+    painter.setPen(QColor(key.color));
+    DrawTextAt(painter, MARGIN, MARGIN, key.text);
     return *m_stamps.insert(key, image);
 }
 
 void TextStamps::draw(QPainter &painter, int left, int top, const QString &text)
 {
-    painter.drawImage(left - MARGIN, top - MARGIN, stamp(text, painter.pen().color()));
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        painter.drawImage(left - MARGIN, top - MARGIN,
+                          stamp({text, painter.pen().color().rgb(), painter.device()->devicePixelRatio()}));
+        return;
+    }
+    painter.setFont(m_font);
+    DrawTextAt(painter, left, top, text);
 }

@@ -49,6 +49,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -166,6 +167,7 @@ private:
     bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
     DragState m_drag;
     GridRenderer m_gridRenderer;
+    bool m_gridPending = false;  // DisplayGrid ran while the window was hidden
     QImage m_drgImage;        // what pb_drg shows, redrawn on every move of a drag
     PlayCursor m_cursor;      // the play cursor cell, pcol and prow
 

@@ -216,8 +216,11 @@ void gridly::CreateDrgWord(int w, QPointF point, bool iscreate)
 {
     const WordEntry &entry = m_puzzle.Words[w];
     const QSize size = iscreate ? DragPictureSize(entry.lw, entry.across()) : pb_drg->size();
-    if (m_drgImage.size() != size)
-        m_drgImage = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = pb_drg->devicePixelRatio();
+    if (WindowSize(m_drgImage) != size || m_drgImage.devicePixelRatio() != ratio) {
+        m_drgImage = QImage(size * ratio, QImage::Format_RGB32);
+        m_drgImage.setDevicePixelRatio(ratio);
+    }
     std::optional<QPoint> source;
     if (OverlapsGrid(point.x(), point.y(), size, pb->geometry()))
         source = QPoint(RoundHalfEven(point.x()) - (pb->x() + 1), RoundHalfEven(point.y()) - (pb->y() + 1));

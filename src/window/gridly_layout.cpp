@@ -8,6 +8,7 @@
 #include "view/colour_box.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
+#include "view/svg_icon.h"
 #include "view/twips.h"
 #include "play/clue_list.h"
 
@@ -24,16 +25,13 @@ namespace {
 
 QIcon icon(const QString &name)
 {
-    return name.isEmpty() ? QIcon() : QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    return name.isEmpty() ? QIcon() : SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name));
 }
 
 // A picture check box shows its "on" picture while checked.
 QIcon toggleIcon(const QString &name)
 {
-    QIcon both;
-    both.addFile(QStringLiteral(":/icons/%1.svg").arg(name), {}, QIcon::Normal, QIcon::On);
-    both.addFile(QStringLiteral(":/icons/%1_off.svg").arg(name), {}, QIcon::Normal, QIcon::Off);
-    return both;
+    return SvgIcon(QStringLiteral(":/icons/%1.svg").arg(name), QStringLiteral(":/icons/%1_off.svg").arg(name));
 }
 
 void place(QWidget *widget, int left, int top, int width, int height)
@@ -98,7 +96,7 @@ void gridly::createControls()
     windowFont.setPixelSize(12);
     setFont(windowFont);
     setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
-    setWindowIcon(icon(QStringLiteral("app")));
+    SetWindowIconAfterFirstPaint(this, icon(QStringLiteral("app")));
 
     // The grid frame: a grey and a white outline, the grid picture centred on the white one.
     sh_fr2 = shape(this, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
@@ -214,8 +212,8 @@ void gridly::createControls()
     SetBackground(drg_change, QColor(224, 224, 224));
     Label3 = label(this, "Label3", QStringLiteral("Direction"), 9690, 7080, 1020, 225);
     Label3->setAlignment(Qt::AlignCenter);
-    drga_ico = icon(QStringLiteral("across")).pixmap(32, 32);
-    drgd_ico = icon(QStringLiteral("down")).pixmap(32, 32);
+    drga_ico = icon(QStringLiteral("across")).pixmap(QSize(32, 32), devicePixelRatio());
+    drgd_ico = icon(QStringLiteral("down")).pixmap(QSize(32, 32), devicePixelRatio());
 
     // Entry strip.
     fr_inp = frame(this, "fr_inp", 1185, 7380, 10710, 1170);
@@ -234,7 +232,7 @@ void gridly::createControls()
     // Logo, and the play strip that only a widened frame shows.
     fr_logo = frame(this, "fr_logo", 75, 7380, 1020, 1170);
     imglogo = label(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
-    imglogo->setPixmap(icon(QStringLiteral("logo")).pixmap(64, 67));
+    imglogo->setPixmap(icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
     imglogo->setAlignment(Qt::AlignCenter);
     Line3 = line(fr_logo, 1260, 90, 30, 990, QFrame::VLine);
     lb_playstat = label(fr_logo, "lb_playstat", {}, 1440, 570, 4095, 330);

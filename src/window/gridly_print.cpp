@@ -5,6 +5,7 @@
 #include "print/puzzle_page.h"
 
 #include <QLabel>
+#include <QToolButton>
 
 void gridly::cb_print_Click()
 {
@@ -20,6 +21,6 @@ void gridly::cb_print_Click()
     if (!printer)
         return;
     m_desktop.setWaitCursor(true);
-    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), gridImage());
+    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), ck_valid_word->isChecked());
     m_desktop.setWaitCursor(false);
 }

@@ -13,11 +13,24 @@
 
 void gridly::DisplayGrid()
 {
-    pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked()));
+    // Start-up redraws the grid several times before the window is shown:
+    // only the picture that is shown is drawn.
+    m_gridPending = !isVisible();
+    if (m_gridPending)
+        pb->resize(GridSize(m_puzzle));
+    else  // with as many pixels as the screen shows, sized in the window's own
+        pb->setImage(m_gridRenderer.render(m_puzzle, ck_valid_word->isChecked(), pb->devicePixelRatio()));
     // Centred on the white frame, one pixel up and left, halves dropped.
     const QRect frame = sh_fr->geometry();
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
              frame.top() + (frame.height() / 2 - pb->height() / 2) - 1);
+}
+
+void gridly::showEvent(QShowEvent *event)
+{
+    if (m_gridPending)
+        DisplayGrid();
+    QWidget::showEvent(event);
 }
 
 void gridly::cl_gbox_Click(int index)

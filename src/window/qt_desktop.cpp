@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -12,15 +13,21 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 QtDesktop::QtDesktop(const QString &lockFolder)
-    : m_lock(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
+    : m_lockPath(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
 {
-    m_lock.setStaleLockTime(0);  // a lock whose owner died is taken over, never waited for
 }
 
 QtDesktop::~QtDesktop()
 {
     delete m_help;
+    if (m_lock >= 0)
+        ::close(m_lock);
 }
 
 Desktop::Answer QtDesktop::message(const QString &text, const QString &title, Buttons buttons, Icon icon)
@@ -105,12 +112,26 @@ std::unique_ptr<PagePrinter> QtDesktop::defaultPrinter()
     return std::make_unique<QtPagePrinter>(std::move(printer));
 }
 
+// A lock held on an open file: the system lets it go however the program
+// ends, so a dead instance never leaves it behind, and taking it writes
+// nothing, so the start never waits for the disk to sync a lock file.
 bool QtDesktop::anotherInstanceRunning()
 {
+    if (m_lock >= 0)
+        return false;
     // Only a lock another process holds means another Gridly; a lock that
     // cannot be taken at all (no runtime folder, a full disk) must not keep
     // the program from starting.
-    return !m_lock.isLocked() && !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
+    const int lock = ::open(QFile::encodeName(m_lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lock < 0)
+        return false;
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(lock);
+        return held;
+    }
+    m_lock = lock;
+    return false;
 }
 
 QString QtDesktop::userConfigFolder()

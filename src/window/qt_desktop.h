@@ -1,10 +1,9 @@
 // The desktop as Qt provides it: QMessageBox, QFileDialog, a help window,
-// QPrinter on the default printer and a per-user lock file.
+// QPrinter on the default printer and a per-user lock.
 #pragma once
 
 #include "window/desktop.h"
 
-#include <QLockFile>
 #include <QPointer>
 
 class QTextBrowser;
@@ -31,7 +30,8 @@ public:
 private:
     QString fileName(const FileRequest &request, bool save);
 
-    QLockFile m_lock;
+    QString m_lockPath;
+    int m_lock = -1;  // the lock file, open and locked while this instance runs
     QPointer<QWidget> m_window;
     QPointer<QTextBrowser> m_help;
     bool m_waiting = false;

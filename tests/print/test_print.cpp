@@ -45,6 +45,16 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString &file)
     return pdf;
 }
 
+// What a program (poppler's pdftotext, pdfimages) writes to its output.
+QString Run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        QTest::qFail(qPrintable(program + " did not finish"), __FILE__, __LINE__);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestPrint : public QObject {
@@ -115,12 +125,9 @@ private slots:
         expected[2] = QStringLiteral("3- Caf\u00E9 au lait");
         QTemporaryDir dir;
         QtPagePrinter printer(PdfPrinter(dir.filePath("page.pdf")));
-        PrintPuzzlePage(printer, p, QImage(), QImage());
+        PrintPuzzlePage(printer, p, QImage(), false);
 
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {dir.filePath("page.pdf"), QStringLiteral("-")});
-        QVERIFY2(pdftotext.waitForFinished(60000), "pdftotext (poppler-utils) reads the page back");
-        const QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+        const QStringList pages = Run("pdftotext", {dir.filePath("page.pdf"), "-"}).split('\f');
         QCOMPARE(pages.size(), 3);  // two pages, each ended by a form feed
         QVERIFY(pages[0].contains(QLatin1String("Across")) && pages[0].contains(QLatin1String("Down")));
         static const QRegularExpression clue(QStringLiteral("\\d+- .+"));
@@ -130,6 +137,25 @@ private slots:
                 onPage[page] << m.captured();
         QCOMPARE(onPage[0] + onPage[1], expected);
         QVERIFY(onPage[0].size() > 20 && !onPage[1].isEmpty());
+    }
+
+    void pageIsTextAndLinesButTheLogo()
+    {
+        // The grid goes onto paper as lines and text: its letters and numbers are text like the headings and
+        // clues, and the one picture is the logo, without the alpha channel that would make the print filters
+        // flatten the whole page into a bitmap.
+        const Puzzle p = MakePuzzle({{"QUIZ", 1, 1, "Acro", "Short test"}, {"QUEEN", 1, 1, "Down", "Chess piece"}});
+        QImage logo(64, 67, QImage::Format_ARGB32);
+        logo.fill(Qt::transparent);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("page.pdf");
+        QtPagePrinter printer(PdfPrinter(file));
+        PrintPuzzlePage(printer, p, logo, false);
+        QCOMPARE(Run("pdftotext", {"-raw", file, "-"}).simplified(),
+                 QStringLiteral("Q U I Z Q U E E N 1 1 Across Down 1- Short test 1- Chess piece"));
+        const QStringList images = Run("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QCOMPARE(images.size(), 1);
+        QVERIFY(images[0].contains(QRegularExpression(" image +64 +67 ")));
     }
 
     void pictureIsDrawnAtFifteenTwipsToThePixel()

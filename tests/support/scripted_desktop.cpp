@@ -1,6 +1,7 @@
 #include "scripted_desktop.h"
 
 #include "print/page_printer.h"
+#include "view/grid_renderer.h"
 
 #include <QTest>
 
@@ -41,6 +42,12 @@ public:
     {
         m_desktop.printed << QString::asprintf("picture %d,%d %dx%d", x, y, picture.width(), picture.height());
         m_desktop.printedPictures << picture;
+    }
+    void drawGrid(int x, int y, const Puzzle &p, bool validWord) override
+    {
+        const QImage grid = RenderGrid(p, validWord);
+        m_desktop.printed << QString::asprintf("grid %d,%d %dx%d", x, y, grid.width(), grid.height());
+        m_desktop.printedPictures << grid;
     }
     void endDoc() override { m_desktop.printed << QStringLiteral("end"); }
 

@@ -43,7 +43,9 @@ public:
     // What the printer printed, one line each, and the pictures it drew:
     //   "print 0,7740 Across" (at x,y twips, staying on the line),
     //   "line 5500,7740 Down" (at x,y, ending the line),
-    //   "picture 12,240 64x67" (at x,y, its size in pixels), "end".
+    //   "picture 12,240 64x67" (at x,y, its size in pixels),
+    //   "grid 3243,240 301x301" (at x,y, its size in grid pixels; its
+    //   picture is the grid drawn at pixel ratio 1), "end".
     // Its page is 11000 by 15000 twips; a line of an n-point font is n x 20
     // twips high and each character n x 10 twips wide.
     QStringList printed;

@@ -15,6 +15,11 @@ Run Tool(const QStringList &args, const QString &folder)
 {
     QProcess tool;
     tool.setWorkingDirectory(folder);
+    // As on a server: no display at all.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    tool.setProcessEnvironment(environment);
     tool.start(GRIDLY_TOOL, args);
     tool.waitForFinished();
     return {tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
@@ -51,8 +56,8 @@ private slots:
         QTest::newRow("missing") << QStringList{"check", "none.gly"} << 1 << "gridly-tool: none.gly: No such file or directory\n";
         QTest::newRow("cannot connect") << QStringList{"make", "one.txt", "out.gly", "--connected"} << 1
                                         << "gridly-tool: one.txt: Word 2 \"A\" has one letter, so it cannot cross another word\n";
-        QTest::newRow("pdf not offered") << QStringList{"export", "damaged.gly", "out.pdf"} << 2
-                                         << "gridly-tool: out.pdf: the name must end in .ipuz or .puz\n";
+        QTest::newRow("format") << QStringList{"export", "damaged.gly", "out.gly"} << 2
+                                << "gridly-tool: out.gly: the name must end in .ipuz, .puz or .pdf\n";
         QTest::newRow("size") << QStringList{"make", "one.txt", "out.gly", "--size", "30x30"} << 2
                               << "gridly-tool: --size takes auto or COLSxROWS, each between 15 and 24, not \"30x30\"\n";
         QTest::newRow("option") << QStringList{"check", "a.gly", "--fast"} << 2
@@ -94,6 +99,17 @@ private slots:
         QCOMPARE(Tool({"export", "a.gly", "a.ipuz", "--answers"}, folder.path()).status, 0);
         QCOMPARE(Read(folder.filePath("a.puz")).mid(2, 11), "ACROSS&DOWN");
         QVERIFY(Read(folder.filePath("a.ipuz")).contains("\"saved\""));
+        // The printed page as PDF: clues as text, the grid's words only with --solution.
+        const auto pageText = [&](const QStringList &options) {
+            Tool(QStringList{"export", "a.gly", "a.pdf"} + options, folder.path());
+            QProcess text;
+            text.start("pdftotext", {folder.filePath("a.pdf"), "-"});
+            text.waitForFinished();
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        const QString worksheet = pageText({});
+        QVERIFY(worksheet.contains("Across") && worksheet.contains("- A pet") && !worksheet.contains('W'));
+        QVERIFY(pageText({"--solution"}).contains('W'));
 
         QCOMPARE(Tool({"make", "blank.txt", "b.gly", "--size", "15x16"}, folder.path()).status, 0);
         const Run refused = Tool({"export", "b.gly", "b.puz"}, folder.path());

@@ -46,6 +46,20 @@ private slots:
         QCOMPARE(CellPaper(RenderGrid(p, false), 3, 1), qRgb(255, 255, 255));
     }
 
+    void ratioTwoDrawsEveryPixelAnew()
+    {
+        // At pixel ratio 2 the picture has twice the pixels each way at the same size in the window, a grid
+        // line is two of them wide, and the letters are drawn at that size, not the ratio-1 picture scaled up.
+        const QImage two = RenderGrid(Crossing(), false, 2);
+        QCOMPARE(two.size(), QSize(602, 602));
+        QCOMPARE(WindowSize(two), QSize(301, 301));
+        QCOMPARE(QList<QRgb>({two.pixel(79, 10), two.pixel(80, 10), two.pixel(81, 10), two.pixel(82, 10)}),
+                 QList<QRgb>({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+        const QRect letter(96, 16, 24, 24);  // the letter of cell (3, 1)
+        const QImage scaled = RenderGrid(Crossing(), false).scaled(602, 602);
+        QVERIFY(two.copy(letter) != scaled.copy(letter));
+    }
+
     void pointToCell_data()
     {
         QTest::addColumn<double>("offset");  // from pb's left (or top) edge

@@ -17,7 +17,7 @@ private slots:
         const QByteArray unfinished = FileBytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG"}}));
         const QByteArray complete =
             FileBytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}));
-        const QStringList top{"picture 12,240 64x67", "picture 3243,240 301x301", "print 0,7740 Across",
+        const QStringList top{"picture 12,240 64x67", "grid 3243,240 301x301", "print 0,7740 Across",
                               "line 5500,7740 Down", "print 0,7980 1- Clue of CAT"};
         QTest::newRow("no words") << FileBytes(MakePuzzle({})) << "" << true << QStringList();
         QTest::newRow("no word in the grid") << FileBytes(MakePuzzle({{"CAT"}, {"DOG"}})) << "" << true << QStringList();
@@ -51,7 +51,7 @@ private slots:
             QVERIFY(f.desktop.messages[0].buttons == Desktop::Buttons::YesNo
                     && f.desktop.messages[0].icon == Desktop::Icon::Question);
         }
-        QTEST(f.desktop.printed.filter(QRegularExpression("^(picture|print|line|end)")), "printed");
+        QTEST(f.desktop.printed.filter(QRegularExpression("^(picture|grid|print|line|end)")), "printed");
         QVERIFY(f.desktop.printed.isEmpty() || f.desktop.printedPictures.value(1) == f.window->gridImage());
         QVERIFY(!f.desktop.waiting);
     }
