@@ -24,17 +24,14 @@
 namespace {
 
 // Files larger than bytes cannot be written while it lives.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
     explicit FileSizeLimit(rlim_t bytes)
     {
         std::signal(SIGXFSZ, SIG_IGN);
-        setLimit(bytes);
+        set(bytes);
     }
-    ~FileSizeLimit() { setLimit(RLIM_INFINITY); }
-
-private:
-    static void setLimit(rlim_t bytes)
+    ~FileSizeLimit() { set(RLIM_INFINITY); }
+    static void set(rlim_t bytes)
     {
         const rlimit limit{bytes, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &limit);

@@ -6,6 +6,7 @@
 #include "print/puzzle_page.h"
 #include "print/qt_page_printer.h"
 #include "puzzle_builder.h"
+#include "test_files.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -43,16 +44,6 @@ std::unique_ptr<QPrinter> PdfPrinter(const QString &file)
     pdf->setOutputFileName(file);
     pdf->setPageSize(QPageSize(QPageSize::A4));
     return pdf;
-}
-
-// What a program (poppler's pdftotext, pdfimages) writes to its output.
-QString Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000))
-        QTest::qFail(qPrintable(program + " did not finish"), __FILE__, __LINE__);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -127,7 +118,7 @@ private slots:
         QtPagePrinter printer(PdfPrinter(dir.filePath("page.pdf")));
         PrintPuzzlePage(printer, p, QImage(), false);
 
-        const QStringList pages = Run("pdftotext", {dir.filePath("page.pdf"), "-"}).split('\f');
+        const QStringList pages = ProgramOutput("pdftotext", {dir.filePath("page.pdf"), "-"}).split('\f');
         QCOMPARE(pages.size(), 3);  // two pages, each ended by a form feed
         QVERIFY(pages[0].contains(QLatin1String("Across")) && pages[0].contains(QLatin1String("Down")));
         static const QRegularExpression clue(QStringLiteral("\\d+- .+"));
@@ -151,9 +142,9 @@ private slots:
         const QString file = dir.filePath("page.pdf");
         QtPagePrinter printer(PdfPrinter(file));
         PrintPuzzlePage(printer, p, logo, false);
-        QCOMPARE(Run("pdftotext", {"-raw", file, "-"}).simplified(),
+        QCOMPARE(ProgramOutput("pdftotext", {"-raw", file, "-"}).simplified(),
                  QStringLiteral("Q U I Z Q U E E N 1 1 Across Down 1- Short test 1- Chess piece"));
-        const QStringList images = Run("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts).mid(2);
+        const QStringList images = ProgramOutput("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts).mid(2);
         QCOMPARE(images.size(), 1);
         QVERIFY(images[0].contains(QRegularExpression(" image +64 +67 ")));
     }

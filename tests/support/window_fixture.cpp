@@ -1,5 +1,7 @@
 #include "window_fixture.h"
 
+#include "test_files.h"
+
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,16 +27,13 @@ bool WindowFixture::start(const QStringList &arguments, RandomSource random)
 
 QString WindowFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
-    QFile file(path(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(name));
-    return file.fileName();
+    WriteBytes(path(name), bytes);
+    return path(name);
 }
 
 QByteArray WindowFixture::readFile(const QString &name) const
 {
-    QFile file(path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadBytes(path(name));
 }
 
 void WindowFixture::click(const QString &buttonName) const
