@@ -114,25 +114,6 @@ std::string GridFault(const Puzzle &p)
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void crossingCellNamesTheHigherIndex()
-    {
-        // LoadGrid writes in list order, so a crossing names the higher index; placing a word through an
-        // uncrossed one names the new word, marks the old one crossed and clears the player's letter.
-        Puzzle p = MakePuzzle({{"ONE"}, {"CAT", 1, 2, "Acro"}, {"TOE"}, {"Y"}, {"SAW", 2, 1, "Down"}});
-        QCOMPARE(p.CWIdx(2, 2), 5);
-        QCOMPARE(p.CWIdx(1, 2), 2);
-        p.Words[2].stat = STAT_UNCROSSED;
-        p.Pgrid(3, 2) = 'Q';
-        int gc = 3, gr = 2;
-        std::string dr = "Down";
-        PutWordInGrid(p, 3, 3, gc, gr, dr);
-        QCOMPARE(SolutionRows(p, 3, 4), "#S#\nCAT\n#WO\n##E"s);
-        QCOMPARE(p.CWIdx(3, 2), 3);
-        QCOMPARE(p.Words[2].stat, STAT_PLACED);
-        QCOMPARE(p.Pgrid(3, 2), CELL_UNFILLED);
-        QVERIFY(p.changed);
-    }
-
     void positionLegality_data()
     {
         QTest::addColumn<QString>("word");
