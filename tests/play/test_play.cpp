@@ -1,20 +1,18 @@
 // The player's answers between the word list and the play grid: judging a
-// crossing letter, Get Word, Clear Current Word, and words outside the grid.
+// crossing letter, Get Word and Clear Current Word.
 #include "play/play_commands.h"
 #include "puzzle_builder.h"
 
-#include <QStringList>
 #include <QTest>
 
 namespace {
 
+using Answers = std::vector<std::string>;
+
 // The ring of words (see Ring) in play mode with these answers in the play grid.
-Puzzle PlayedRing(const QStringList &answers)
+Puzzle PlayedRing(const Answers &answers)
 {
-    std::vector<std::string> words;
-    for (const QString &answer : answers)
-        words.push_back(answer.toStdString());
-    Puzzle p = Ring(words);
+    Puzzle p = Ring(answers);
     SetPlaying(p);
     PwordsToPgrid(p);
     return p;
@@ -51,20 +49,20 @@ private slots:
 
     void getWordAgainstAnEarlierAndALaterCrossingWord_data()
     {
-        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("curw");
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("cow");  // COW's answer afterwards
         QTest::addColumn<QString>("caption");
         QTest::newRow("COW revealed after a wrong CAT")
-            << QStringList{"XAT"} << 2 << "XAT\nO# \nW  " << "XOW" << " 0 out of  4 words are Correct!";
+            << Answers{"XAT"} << 2 << "XAT\nO# \nW  " << "XOW" << " 0 out of  4 words are Correct!";
         QTest::newRow("CAT revealed before a wrong COW")
-            << QStringList{"", "XOW"} << 1 << "CAT\nO# \nW  " << "COW" << " 2 out of  4 words are Correct!";
+            << Answers{"", "XOW"} << 1 << "CAT\nO# \nW  " << "COW" << " 2 out of  4 words are Correct!";
     }
     void getWordAgainstAnEarlierAndALaterCrossingWord()
     {
         // An earlier word in the list keeps its letter in the shared cell; a later one takes the revealed letter.
-        QFETCH(QStringList, answers);
+        QFETCH(Answers, answers);
         QFETCH(int, curw);
         Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);
@@ -78,18 +76,18 @@ private slots:
 
     void clearingAWordKeepsOnlyRightPartnersLetters_data()
     {
-        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("curw");
         QTest::addColumn<QString>("rows");
         QTest::newRow("WIN cleared, right COW and wrong TAN")
-            << QStringList{"CAT", "COW", "TAN", "WIN"} << 4 << "CAT\nO#A\nW  ";
+            << Answers{"CAT", "COW", "TAN", "WIN"} << 4 << "CAT\nO#A\nW  ";
         QTest::newRow("TEN cleared, wrong CUT and right WIN")
-            << QStringList{"CUT", "COW", "TEN", "WIN"} << 3 << "CU \nO# \nWIN";
+            << Answers{"CUT", "COW", "TEN", "WIN"} << 3 << "CU \nO# \nWIN";
     }
     void clearingAWordKeepsOnlyRightPartnersLetters()
     {
         // A right crossing word keeps its letter in the shared cell; a wrong one loses it there and keeps the rest.
-        QFETCH(QStringList, answers);
+        QFETCH(Answers, answers);
         QFETCH(int, curw);
         Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);

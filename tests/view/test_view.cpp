@@ -66,8 +66,6 @@ private slots:
         QTest::addColumn<int>("cell");
         QTest::newRow("20: the line after the first cell") << 20.0 << 1;
         QTest::newRow("21") << 21.0 << 2;
-        QTest::newRow("40") << 40.0 << 2;
-        QTest::newRow("41") << 41.0 << 3;
     }
     void pointToCell()
     {

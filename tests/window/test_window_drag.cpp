@@ -10,8 +10,6 @@
 #include <QScrollBar>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Puzzle)
-
 namespace {
 
 const QColor PLACED_ROW(192, 255, 192);
