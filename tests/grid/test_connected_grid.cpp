@@ -67,15 +67,6 @@ private slots:
             QVERIFY(size ? p.gcols == size && p.grows == size : lastColumn && lastRow);
         }
     }
-
-    void aWordLongerThanAFixedGridIsRefused()
-    {
-        // A word longer than a fixed grid fits nowhere; auto size may widen the grid for it. (A one-letter word,
-        // which crosses nothing, is refused through gridly-tool in test_tool.)
-        const Puzzle p = MakePuzzle({{"CAT"}, {"ABCDEFGHIJKLMNOP"}});
-        QCOMPARE(ConnectedRefusal(p, Sizing::Fixed), "Word 2 \"ABCDEFGHIJKLMNOP\" is longer than the grid");
-        QCOMPARE(ConnectedRefusal(p, Sizing::Auto), "");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestConnectedGrid)

@@ -45,6 +45,8 @@ private slots:
         QTest::newRow("missing") << QStringList{"check", "none.gly"} << 1 << "gridly-tool: none.gly: No such file or directory\n";
         QTest::newRow("cannot connect") << QStringList{"make", "one.txt", "out.gly", "--connected"} << 1
                                         << "gridly-tool: one.txt: Word 2 \"A\" has one letter, so it cannot cross another word\n";
+        QTest::newRow("longer than the grid") << QStringList{"make", "long.txt", "out.gly", "--connected", "--size", "15x15"}
+                                              << 1 << "gridly-tool: long.txt: Word 2 \"ABCDEFGHIJKLMNOP\" is longer than the grid\n";
         QTest::newRow("format") << QStringList{"export", "damaged.gly", "out.gly"} << 2
                                 << "gridly-tool: out.gly: the name must end in .ipuz, .puz or .pdf\n";
         QTest::newRow("size") << QStringList{"make", "one.txt", "out.gly", "--size", "30x30"} << 2
@@ -61,13 +63,14 @@ private slots:
         QTemporaryDir folder;
         WriteBytes(folder.filePath("words.txt"), "cat\tA pet\ndog!\tIt barks\n");
         WriteBytes(folder.filePath("one.txt"), "cat\tA pet\na\tA letter\n");
+        WriteBytes(folder.filePath("long.txt"), "cat\tA pet\nabcdefghijklmnop\tLong\n");
         WriteBytes(folder.filePath("damaged.gly"), QByteArray("GRIDLYPv1.00)\0", 14));
         WriteBytes(folder.filePath("out.gly"), "old");
         const Run run = Tool(args, folder.path());
         QCOMPARE(run.err, message);
         QCOMPARE(run.status, status);
         QCOMPARE(ReadBytes(folder.filePath("out.gly")), "old");
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 5);
     }
 
     void makeCheckAndExportAConnectedPuzzle()

@@ -1,6 +1,6 @@
 // The grid commands of the main window: the generate commands with their
-// question and failure box, Set to Minimun Size, the column bar, Auto Put
-// Word and Clear Grid.
+// question and failure box, the column bar and Set to Minimun Size, Auto Put
+// Word, the move buttons and Clear Grid.
 #include "view/grid_renderer.h"
 #include "window_fixture.h"
 
@@ -58,25 +58,18 @@ private slots:
         QCOMPARE(f->puzzle().nplaced, failure.isEmpty() ? 4 : 0);
     }
 
-    void minimumSizeOfAnEmptyPuzzleIsFifteen()
-    {
-        // "Set to Minimun Size" with no word gives 15 x 15 and leaves the empty puzzle unchanged.
-        f->click("cb_resize");
-        QCOMPARE(QSize(f->puzzle().gcols, f->puzzle().grows), QSize(15, 15));
-        QCOMPARE(f->window->gridImage().size(), QSize(301, 301));
-        QVERIFY(!f->puzzle().changed);
-    }
-
     void columnBarSnapsBackToTheLastUsedColumn()
     {
         // The column bar moved to 18 with a word from column 3 to 20 goes back to 20, and 20 becomes the size
-        // of the changed puzzle.
+        // of the changed puzzle; "Set to Minimun Size" then takes the rows down to 15 as well.
         f->open(MakePuzzle({{"ABCDEFGHIJKLMNOPQR", 3, 1, "Acro"}}, 24, 24));
         f->control<QScrollBar>("scr_gcols")->setValue(18);
         QCOMPARE(f->control<QScrollBar>("scr_gcols")->value(), 20);
         QVERIFY(f->puzzle().gcols == 20 && f->puzzle().changed);
         QCOMPARE(f->control<QLabel>("lb_gcols")->text(), QStringLiteral("20"));
         QCOMPARE(f->window->gridImage().width(), 401);
+        f->click("cb_resize");
+        QCOMPARE(f->control<QLabel>("lb_grows")->text() + ' ' + QString::number(f->window->gridImage().height()), "15 301");
     }
 
     void autoPutWordThenClearGrid()
