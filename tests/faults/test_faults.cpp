@@ -3,8 +3,8 @@
 // Save. A Save the disk refuses (a file size limit, SIGXFSZ ignored, as
 // `ulimit -f` after `trap '' XFSZ`) or whose target is a folder keeps the old
 // file and says why. Hostile text pasted or typed into the word and clue
-// boxes leaves only what the boxes may hold. (Damaged fields are refused in test_document; the inputs that
-// once broke the reader are replayed by fuzz/.)
+// boxes leaves only what the boxes may hold. (Damaged fields are refused in
+// test_document; the inputs that once broke the reader are replayed by fuzz/.)
 #include "document/puzzle_file.h"
 #include "sample_puzzles.h"
 #include "window/file_store.h"

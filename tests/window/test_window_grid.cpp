@@ -58,7 +58,7 @@ private slots:
         QCOMPARE(f->puzzle().nplaced, failure.isEmpty() ? 4 : 0);
     }
 
-    void columnBarSnapsBackToTheLastUsedColumn()
+    void columnBarAndMinimumSizeKeepToTheWords()
     {
         // The column bar moved to 18 with a word from column 3 to 20 goes back to 20, and 20 becomes the size
         // of the changed puzzle; "Set to Minimun Size" then takes the rows down to 15 as well.
