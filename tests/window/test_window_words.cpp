@@ -104,11 +104,12 @@ private slots:
 
     void selectingAWordShowsItsPlaceAndUpdateKeepsAPlacedWord()
     {
-        // A placed word shows its clue number and direction in the entry frame (" 3-  Down ") and the red box;
-        // Update cannot change its text (the old text comes back) but takes its clue; a word out of the grid
-        // shows neither; a grey row selects no word.
+        // A placed word shows its clue number and direction in the entry frame (" 3-  Down ") and the red box,
+        // its row the red marker; Update cannot change its text (the old text comes back) but takes its clue; a
+        // word out of the grid shows neither frame title nor box; a grey row selects no word.
         f->open(MakePuzzle({{"CAT", 1, 1}, {"SEA", 5, 1, "Down"}, {"TOE", 3, 1, "Down"}, {"DOG"}}));
         f->clickRow(1);
+        QVERIFY(f->visible("lb_wind") && qAbs(f->control("lb_wind")->y() - row(1)->y()) <= 1);
         QCOMPARE(f->control<QGroupBox>("fr_inp")->title(), QStringLiteral(" 3-  Down "));
         QCOMPARE(f->control<QWidget>("cr_cw")->geometry(), QRect(80, 0, 22, 60));
         QVERIFY(f->visible("cr_cw") && wordBox->isReadOnly() && clueBox->hasFocus());
