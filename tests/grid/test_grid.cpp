@@ -165,25 +165,6 @@ private slots:
         QCOMPARE(Place(p.Words[2]) + " " + Numbers(p), "(6,1) Down 1 3 2"s);
     }
 
-    void wordLeftOutFailsTheRunAndEmptiesTheGrid()
-    {
-        // A word with no crossing and no free run in its direction is left out (across had room): the run fails.
-        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNO"}, {"PQRSTUVWXYZPQR"}});
-        QCOMPARE(Run(p, {Pick(1, 2), ANY, ANY, Pick(2, 2)}), 1);
-        QCOMPARE(LetterCount(p), 0);
-        QCOMPARE(p.nplaced, 0);
-        QCOMPARE(p.Words[2].stat, STAT_UNPLACED);
-    }
-
-    void fixedSizeRunFailsWhenTheFirstWordIsWiderThanTheGrid()
-    {
-        // At a fixed size a first word longer than gcols makes the run fail before anything is placed.
-        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNOPQR"}, {"CAT"}}, 16, 16);
-        QCOMPARE(Run(p, {Pick(1, 2)}), 1);
-        QCOMPARE(LetterCount(p), 0);
-        QCOMPARE(p.nplaced, 0);
-    }
-
     void autoSizeWidensTheGridForALongFirstWord()
     {
         // A first word of 20 letters generated at 16 columns ends in a grid 20 columns wide.
