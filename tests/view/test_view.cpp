@@ -1,8 +1,7 @@
-// The grid picture read back pixel by pixel, in design and play mode, and the
-// conversion between grid cells and window points.
+// The grid picture read back pixel by pixel, in design and play mode and at
+// pixel ratio 2.
 #include "grid_pixels.h"
 #include "puzzle_builder.h"
-#include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
 
 #include <QTest>
@@ -58,23 +57,6 @@ private slots:
         const QRect letter(96, 16, 24, 24);  // the letter of cell (3, 1)
         const QImage scaled = RenderGrid(Crossing(), false).scaled(602, 602);
         QVERIFY(two.copy(letter) != scaled.copy(letter));
-    }
-
-    void pointToCell_data()
-    {
-        QTest::addColumn<double>("offset");  // from pb's left (or top) edge
-        QTest::addColumn<int>("cell");
-        QTest::newRow("20: the line after the first cell") << 20.0 << 1;
-        QTest::newRow("21") << 21.0 << 2;
-    }
-    void pointToCell()
-    {
-        // A grid line belongs to the cell before it.
-        QFETCH(double, offset);
-        QFETCH(int, cell);
-        const CellHit hit = GetCRpos(100, 50, 100 + offset, 50 + offset);
-        QCOMPARE(hit.ptcol, cell);
-        QCOMPARE(hit.ptrow, cell);
     }
 };
 
