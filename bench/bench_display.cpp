@@ -14,7 +14,9 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_RenderGrid(benchmark::State &state)
+namespace {
+
+void BM_RenderGrid(benchmark::State &state)
 {
     EnsureApplication();
     const Puzzle p = FortyWordPuzzle();
@@ -26,7 +28,7 @@ static void BM_RenderGrid(benchmark::State &state)
 }
 BENCHMARK(BM_RenderGrid)->Unit(benchmark::kMicrosecond);
 
-static void BM_DisplayGridThroughTheWindow(benchmark::State &state)
+void BM_DisplayGridThroughTheWindow(benchmark::State &state)
 {
     EnsureApplication();
     WindowFixture f;
@@ -41,3 +43,5 @@ static void BM_DisplayGridThroughTheWindow(benchmark::State &state)
     state.SetLabel(QStringLiteral("pixel ratio %1").arg(f.window->devicePixelRatio()).toStdString());
 }
 BENCHMARK(BM_DisplayGridThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+} // namespace

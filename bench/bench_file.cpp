@@ -12,7 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_SaveThenOpenFile(benchmark::State &state)
+namespace {
+
+void BM_SaveThenOpenFile(benchmark::State &state)
 {
     EnsureApplication();
     QTemporaryDir folder;
@@ -32,7 +34,7 @@ static void BM_SaveThenOpenFile(benchmark::State &state)
 }
 BENCHMARK(BM_SaveThenOpenFile)->Unit(benchmark::kMicrosecond);
 
-static void BM_SaveThenOpenThroughTheWindow(benchmark::State &state)
+void BM_SaveThenOpenThroughTheWindow(benchmark::State &state)
 {
     EnsureApplication();
     WindowFixture f;
@@ -49,3 +51,5 @@ static void BM_SaveThenOpenThroughTheWindow(benchmark::State &state)
         state.SkipWithError("a message was shown");
 }
 BENCHMARK(BM_SaveThenOpenThroughTheWindow)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -120,9 +120,7 @@ double Median(std::vector<double> values)
     return values.empty() ? 0 : values[values.size() / 2];
 }
 
-} // namespace
-
-static void BM_StartBesideABareWindow(benchmark::State &state)
+void BM_StartBesideABareWindow(benchmark::State &state)
 {
     EnsureApplication();
     const VirtualScreen screen;
@@ -176,3 +174,5 @@ static void BM_StartBesideABareWindow(benchmark::State &state)
     state.counters["memory_ratio_to_empty"] = ratios(mb[0], mb[2]);
 }
 BENCHMARK(BM_StartBesideABareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
+
+} // namespace

@@ -17,7 +17,9 @@
 #include <fstream>
 #include <string>
 
-static void WritePeakMemory()
+namespace {
+
+void WritePeakMemory()
 {
     const char *file = std::getenv(FIRST_PAINT_PEAK);
     if (!file)
@@ -27,6 +29,8 @@ static void WritePeakMemory()
         if (line.starts_with("VmHWM:"))
             std::ofstream(file) << std::stol(line.substr(6));
 }
+
+} // namespace
 
 void QBackingStore::flush(const QRegion &region, QWindow *window, const QPoint &offset)
 {

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 
     FUZZ_CHECK(!v.gboxidx || (*v.gboxidx >= 0 && *v.gboxidx <= 5), "colour index out of range");
     FUZZ_CHECK(!v.validWord || *v.validWord == 0 || *v.validWord == 1, "indicator state out of range");
-    FUZZ_CHECK(!v.runmode || *v.runmode == "Design" || *v.runmode == "Play", "unknown mode");
+    FUZZ_CHECK(!v.runmode || *v.runmode == RunMode::Design || *v.runmode == RunMode::Play, "unknown mode");
     FUZZ_CHECK(!v.fname || (v.fname->size() >= 5 && v.fname->size() <= MAX_NAME_BYTES && v.fname->ends_with(".gly")),
                "file name not acceptable");
     FUZZ_CHECK(!v.fpath || (v.fpath->size() >= 8 && v.fpath->size() <= MAX_PATH_BYTES && OddLengthExists(*v.fpath)),

@@ -32,10 +32,10 @@ std::vector<std::string> PuzzleSeeds()
 std::vector<std::string> ConfigSeeds()
 {
     return {
-        WriteConfigFile(2, 0, "Design", "", ""),
-        WriteConfigFile(3, 1, "Play", "cross.gly", "/home/user/puzzles/cross.gly"),
-        WriteConfigFile(5, 0, "Design", "a.gly", "/tmp/a.gly"),
-        WriteConfigFile(0, 1, "Design", "my puzzle.gly", "C:\\Puzzles\\my puzzle.gly"),
+        WriteConfigFile(2, 0, RunMode::Design, "", ""),
+        WriteConfigFile(3, 1, RunMode::Play, "cross.gly", "/home/user/puzzles/cross.gly"),
+        WriteConfigFile(5, 0, RunMode::Design, "a.gly", "/tmp/a.gly"),
+        WriteConfigFile(0, 1, RunMode::Design, "my puzzle.gly", "C:\\Puzzles\\my puzzle.gly"),
     };
 }
 

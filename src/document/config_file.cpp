@@ -1,19 +1,12 @@
 #include "document/config_file.h"
 
-#include <cstdint>
+#include "document/int16_bytes.h"
 
 namespace {
 
-void PutInt(std::string &out, int value)
-{
-    const auto bits = static_cast<uint16_t>(static_cast<int16_t>(value));
-    out += static_cast<char>(bits & 0xFF);
-    out += static_cast<char>(bits >> 8);
-}
-
 void PutText(std::string &out, std::string_view text)
 {
-    PutInt(out, int(text.size()));
+    AppendInt16(out, int16_t(text.size()));
     out += text;
 }
 
@@ -26,10 +19,9 @@ public:
     {
         if (m_bytes.size() - m_pos < 2)
             return std::nullopt;
-        const auto lo = static_cast<unsigned char>(m_bytes[m_pos]);
-        const auto hi = static_cast<unsigned char>(m_bytes[m_pos + 1]);
+        const int16_t value = Int16At(m_bytes, m_pos);
         m_pos += 2;
-        return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+        return value;
     }
     // A text whose stored length lies in low..high; nothing otherwise.
     std::optional<std::string> readText(int low, int high)
@@ -47,15 +39,32 @@ private:
     std::size_t m_pos = 0;
 };
 
+constexpr std::string_view DESIGN_BYTES = "Design";
+constexpr std::string_view PLAY_BYTES = "Play";
+
 } // namespace
 
-std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
+std::string_view RunModeBytes(RunMode runmode)
+{
+    return runmode == RunMode::Play ? PLAY_BYTES : DESIGN_BYTES;
+}
+
+std::optional<RunMode> RunModeFromBytes(std::string_view bytes)
+{
+    if (bytes == DESIGN_BYTES)
+        return RunMode::Design;
+    if (bytes == PLAY_BYTES)
+        return RunMode::Play;
+    return std::nullopt;
+}
+
+std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::string_view fname,
                             std::string_view fpath)
 {
     std::string out;
     for (const int value : {gboxidx, validWord, 0, 0, 0})
-        PutInt(out, value);
-    for (const std::string_view text : {runmode, fname, fpath})
+        AppendInt16(out, int16_t(value));
+    for (const std::string_view text : {RunModeBytes(runmode), fname, fpath})
         PutText(out, text);
     return out;
 }
@@ -77,10 +86,10 @@ ConfigValues ReadConfigFile(std::string_view bytes, const std::function<bool(con
             return values;
 
     // A length of 5 passes here but no mode has it, so the text test stops there.
-    std::optional<std::string> mode = in.readText(4, 6);
-    if (!mode || (*mode != "Design" && *mode != "Play"))
+    const std::optional<std::string> mode = in.readText(4, 6);
+    values.runmode = mode ? RunModeFromBytes(*mode) : std::nullopt;
+    if (!values.runmode)
         return values;
-    values.runmode = std::move(mode);
     std::optional<std::string> name = in.readText(5, MAX_NAME_BYTES);
     if (!name || !name->ends_with(".gly"))
         return values;

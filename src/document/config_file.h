@@ -8,6 +8,8 @@
 // (Linux paths), with byte lengths; the length limits on reading count bytes.
 #pragma once
 
+#include "document/gridlymod.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,7 +19,12 @@
 inline constexpr int MAX_NAME_BYTES = 255;
 inline constexpr int MAX_PATH_BYTES = 4096;
 
-std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode, std::string_view fname,
+// The mode as its text in the file ("Design", "Play"), and back; other
+// texts name no mode.
+std::string_view RunModeBytes(RunMode runmode);
+std::optional<RunMode> RunModeFromBytes(std::string_view bytes);
+
+std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::string_view fname,
                             std::string_view fpath);
 
 // What was read before reading stopped; a field stays empty once a value
@@ -25,7 +32,7 @@ std::string WriteConfigFile(int gboxidx, int validWord, std::string_view runmode
 struct ConfigValues {
     std::optional<int> gboxidx;    // 0..5; any other stored value reads as 5
     std::optional<int> validWord;  // 0..1; any other stored value reads as 1
-    std::optional<std::string> runmode;  // "Design" or "Play"
+    std::optional<RunMode> runmode;
     std::optional<std::string> fname;    // 5..255 bytes ending in ".gly"
     std::optional<std::string> fpath;    // 8..4096 bytes, a file that exists
 };

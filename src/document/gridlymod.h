@@ -55,8 +55,6 @@ public:
     static constexpr std::size_t size() { return N; }
 
     bool operator==(const FixedText &) const = default;
-    // Compares the whole field, blanks included: FixedText<4>("Acro") == "Acro".
-    bool operator==(std::string_view text) const { return text == std::string_view(m_chars.data(), N); }
 
 private:
     std::array<char, N> m_chars;
@@ -70,8 +68,8 @@ enum : int16_t {
     STAT_UNCROSSED = 3,  // placed without a crossing; only while generation runs
 };
 
-inline constexpr std::string_view DIR_ACROSS = "Acro";
-inline constexpr std::string_view DIR_DOWN = "Down";
+// The way a word reads: across, left to right, or down, top to bottom.
+enum class Direction : int16_t { Across, Down };
 
 // One word of the word list; fields in puzzle-file order.
 struct WordEntry {
@@ -79,7 +77,7 @@ struct WordEntry {
     FixedText<WORDLEN> pword;  // the player's answer
     int16_t lw = 0;            // length of the trimmed word, inner blanks included
     int16_t stat = STAT_NONE;
-    FixedText<4> dr{DIR_ACROSS};
+    Direction dr = Direction::Across;
     int16_t nbr = 0;  // clue number; meaningful while stat == STAT_PLACED
     int16_t gc = 0;   // column of the first letter, 1-based
     int16_t gr = 0;   // row of the first letter, 1-based
@@ -87,7 +85,7 @@ struct WordEntry {
     FixedText<CLUELEN> clue;
 
     bool placed() const { return stat == STAT_PLACED; }
-    bool across() const { return dr == DIR_ACROSS; }
+    bool across() const { return dr == Direction::Across; }
     // The k-th cell of the word, 1 <= k <= lw.
     int cellCol(int k) const { return across() ? gc + k - 1 : gc; }
     int cellRow(int k) const { return across() ? gr : gr + k - 1; }
@@ -149,6 +147,13 @@ inline constexpr std::array<Rgb, 6> GRID_BOX_COLOURS{{
     {64, 64, 64},     // dark grey
 }};
 
+// Design mode builds the puzzle; play mode solves it.
+enum class RunMode { Design, Play };
+
+// Who opens a puzzle file: the Open command, which asks first and reports
+// failures, or start-up, which opens the file it was given without a word.
+enum class OpenSource { Program, Configuration };
+
 inline constexpr char CELL_EMPTY = '#';   // no letter, in CWGrid and Pgrid
 inline constexpr char CELL_UNFILLED = ' '; // a word cell of Pgrid the player has not filled
 
@@ -174,7 +179,7 @@ struct Puzzle {
     Rgb gridclr{128, 128, 128};
 
     // Run-time state, not saved in the puzzle file.
-    std::string runmode = "Design";  // "Design" or "Play"
+    RunMode runmode = RunMode::Design;
     bool gridwrd = true;    // grid words shown
     bool gridwrdsv = true;  // gridwrd as it was when play mode began
     bool redrawok = true;   // size and indicator handlers may redraw
@@ -183,8 +188,8 @@ struct Puzzle {
     std::string fname;    // file name without folder, UTF-8; "" = none
     std::string fpath;    // full path, UTF-8; "" = none
     std::string cfgpath;  // configuration file path, UTF-8
-    std::string opensrc = "Pgm";  // "Cfg" while start-up opens a file
+    OpenSource opensrc = OpenSource::Program;
 
-    bool playing() const { return runmode == "Play"; }
+    bool playing() const { return runmode == RunMode::Play; }
     bool complete() const { return nwords > 0 && nplaced == nwords; }
 };

@@ -7,7 +7,7 @@ void ClearWordList(Puzzle &p)
     for (int i = 1; i <= MAXWORDS; ++i) {
         WordEntry &entry = p.Words[i];
         entry.stat = STAT_NONE;
-        entry.dr.assign(DIR_ACROSS);
+        entry.dr = Direction::Across;
         entry.word.clear();
         entry.pword.clear();
         entry.clue.clear();

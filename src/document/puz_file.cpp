@@ -1,5 +1,6 @@
 #include "document/puz_file.h"
 
+#include "document/int16_bytes.h"
 #include "document/text_codec.h"
 
 #include <algorithm>
@@ -57,12 +58,6 @@ uint16_t TextChecksum(const std::string &title, const std::vector<std::string> &
     for (const std::string &clue : clues)
         sum = Checksum(clue, sum);
     return sum;
-}
-
-void PutShort(std::string &bytes, std::size_t at, uint16_t value)
-{
-    bytes[at] = char(value & 0xFF);
-    bytes[at + 1] = char(value >> 8);
 }
 
 std::string At(int col, int row)
@@ -151,17 +146,17 @@ ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswer
     bytes.replace(0x18, 3, "1.3");
     bytes[0x2C] = char(grid.cols);
     bytes[0x2D] = char(grid.rows);
-    PutShort(bytes, 0x2E, uint16_t(clues.size()));
-    PutShort(bytes, 0x30, 1);  // a plain puzzle; 0x32 stays 0: not scrambled
+    PutInt16(bytes, 0x2E, uint16_t(clues.size()));
+    PutInt16(bytes, 0x30, 1);  // a plain puzzle; 0x32 stays 0: not scrambled
 
     const uint16_t cib = Checksum(std::string_view(bytes).substr(0x2C, 8), 0);
     const uint16_t parts[4] = {cib, Checksum(solution, 0), Checksum(player, 0), TextChecksum(latin1Title, clues, 0)};
-    PutShort(bytes, 0x0E, cib);
+    PutInt16(bytes, 0x0E, cib);
     for (int i = 0; i < 4; ++i) {
         bytes[std::size_t(0x10 + i)] = char("ICHE"[i] ^ (parts[i] & 0xFF));
         bytes[std::size_t(0x14 + i)] = char("ATED"[i] ^ (parts[i] >> 8));
     }
-    PutShort(bytes, 0x00, TextChecksum(latin1Title, clues, Checksum(player, Checksum(solution, cib))));
+    PutInt16(bytes, 0x00, TextChecksum(latin1Title, clues, Checksum(player, Checksum(solution, cib))));
 
     bytes += solution + player;
     for (const std::string &text : {latin1Title, std::string(), std::string()})

@@ -1,17 +1,12 @@
 #include "document/puzzle_file.h"
 
+#include "document/int16_bytes.h"
 #include "grid/grid_ops.h"
-
-#include <optional>
 
 namespace {
 
-void PutInt(std::string &out, int16_t value)
-{
-    const auto bits = static_cast<uint16_t>(value);
-    out += static_cast<char>(bits & 0xFF);
-    out += static_cast<char>(bits >> 8);
-}
+constexpr std::string_view ACROSS_BYTES = "Acro";
+constexpr std::string_view DOWN_BYTES = "Down";
 
 template <std::size_t N>
 void PutText(std::string &out, const FixedText<N> &text)
@@ -28,10 +23,9 @@ public:
     // has(2) must hold.
     int16_t readInt()
     {
-        const auto lo = static_cast<unsigned char>(m_bytes[m_pos]);
-        const auto hi = static_cast<unsigned char>(m_bytes[m_pos + 1]);
+        const int16_t value = Int16At(m_bytes, m_pos);
         m_pos += 2;
-        return static_cast<int16_t>(static_cast<uint16_t>(lo | (hi << 8)));
+        return value;
     }
     // has(count) must hold.
     std::string_view readText(std::size_t count)
@@ -59,25 +53,36 @@ std::string Range(const std::string &what, int value, int low, int high)
            std::to_string(high);
 }
 
-WordEntry ReadRecord(ByteReader &in)
+// One record as read; a direction that is neither "Acro" nor "Down" is
+// held aside, as the fault it is, until the record is checked.
+struct Record {
+    WordEntry entry;
+    bool knownDirection = true;
+};
+
+Record ReadRecord(ByteReader &in)
 {
-    WordEntry e;
+    Record record;
+    WordEntry &e = record.entry;
     in.readText(e.word);
     in.readText(e.pword);
     e.lw = in.readInt();
     e.stat = in.readInt();
-    in.readText(e.dr);
+    const std::optional<Direction> dr = DirectionFromBytes(in.readText(4));
+    record.knownDirection = dr.has_value();
+    e.dr = dr.value_or(Direction::Across);
     e.nbr = in.readInt();
     e.gc = in.readInt();
     e.gr = in.readInt();
     e.pwok = in.readInt();
     in.readText(e.clue);
-    return e;
+    return record;
 }
 
 // The fault of one record taken alone, if any.
-std::optional<std::string> RecordFault(const WordEntry &e, int gcols, int grows)
+std::optional<std::string> RecordFault(const Record &record, int gcols, int grows)
 {
+    const WordEntry &e = record.entry;
     if (e.lw < 1 || e.lw > WORDLEN)
         return Range("length", e.lw, 1, WORDLEN);
     if (std::size_t(e.lw) != e.word.trimmed().size())
@@ -89,7 +94,7 @@ std::optional<std::string> RecordFault(const WordEntry &e, int gcols, int grows)
     // would turn its own cell into an empty one.
     if (e.word.trimmed().find(CELL_EMPTY) != std::string::npos || e.pword.str().find(CELL_EMPTY) != std::string::npos)
         return std::string("holds the empty-cell mark #");
-    if (e.dr != DIR_ACROSS && e.dr != DIR_DOWN)
+    if (!record.knownDirection)
         return std::string("direction is not Acro or Down");
     if (e.stat < STAT_NONE || e.stat > STAT_UNPLACED)
         return Range("status", e.stat, STAT_NONE, STAT_UNPLACED);
@@ -145,6 +150,20 @@ PuzzleFileRead Failure(std::string text)
 
 } // namespace
 
+std::string_view DirectionBytes(Direction dr)
+{
+    return dr == Direction::Across ? ACROSS_BYTES : DOWN_BYTES;
+}
+
+std::optional<Direction> DirectionFromBytes(std::string_view bytes)
+{
+    if (bytes == ACROSS_BYTES)
+        return Direction::Across;
+    if (bytes == DOWN_BYTES)
+        return Direction::Down;
+    return std::nullopt;
+}
+
 std::string WritePuzzleFile(const Puzzle &p)
 {
     std::string out;
@@ -153,18 +172,18 @@ std::string WritePuzzleFile(const Puzzle &p)
     out += PUZZLE_VERSION;
     for (const int16_t value : {p.nwords, p.gcols, p.grows, p.gboxidx, int16_t(1), int16_t(0), int16_t(0),
                                 int16_t(0), int16_t(0)})
-        PutInt(out, value);
+        AppendInt16(out, value);
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &e = p.Words[i];
         PutText(out, e.word);
         PutText(out, e.pword);
-        PutInt(out, e.lw);
-        PutInt(out, e.stat);
-        PutText(out, e.dr);
-        PutInt(out, e.nbr);
-        PutInt(out, e.gc);
-        PutInt(out, e.gr);
-        PutInt(out, e.pwok);
+        AppendInt16(out, e.lw);
+        AppendInt16(out, e.stat);
+        out += DirectionBytes(e.dr);
+        AppendInt16(out, e.nbr);
+        AppendInt16(out, e.gc);
+        AppendInt16(out, e.gr);
+        AppendInt16(out, e.pwok);
         PutText(out, e.clue);
     }
     return out;
@@ -205,9 +224,10 @@ PuzzleFileRead ReadPuzzleFile(std::string_view bytes)
     if (!in.has(std::size_t(PUZZLE_RECORD_SIZE) * std::size_t(file.nwords)))
         return Failure(PAST_END);
     for (int i = 1; i <= file.nwords; ++i) {
-        file.words.push_back(ReadRecord(in));
-        if (const auto fault = RecordFault(file.words.back(), file.gcols, file.grows))
+        const Record record = ReadRecord(in);
+        if (const auto fault = RecordFault(record, file.gcols, file.grows))
             return Failure("Word " + std::to_string(i) + ": " + *fault);
+        file.words.push_back(record.entry);
     }
     if (const auto fault = RepeatFault(file.words))
         return Failure(*fault);

@@ -14,6 +14,7 @@
 
 #include "document/gridlymod.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,11 @@ inline constexpr std::string_view PUZZLE_MAGIC = "GRIDLYP";
 inline constexpr std::string_view PUZZLE_VERSION = "v1.00";
 inline constexpr int PUZZLE_HEADER_SIZE = 30;
 inline constexpr int PUZZLE_RECORD_SIZE = 104;
+
+// A word's direction as the four bytes of its record ("Acro", "Down"), and
+// back; other bytes name no direction.
+std::string_view DirectionBytes(Direction dr);
+std::optional<Direction> DirectionFromBytes(std::string_view bytes);
 
 // Header and records of Words(1..nwords), every field exactly as held.
 // 0 <= nwords <= MAXWORDS.

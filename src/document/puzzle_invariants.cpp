@@ -37,7 +37,7 @@ std::string WordFormFault(const Puzzle &p, int i)
     const std::string name = WordName(i);
     if (e.word[0] == ' ' || std::size_t(e.lw) != e.word.trimmed().size())
         return name + ": lw differs from its trimmed word";
-    if (e.dr != DIR_ACROSS && e.dr != DIR_DOWN)
+    if (e.dr != Direction::Across && e.dr != Direction::Down)
         return name + ": direction is not Acro or Down";
     if (!Within(e.stat, STAT_NONE, STAT_UNPLACED))
         return name + ": stat " + std::to_string(e.stat) + " outside 0..2";

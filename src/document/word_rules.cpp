@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr int PANEL_ROWS = 16;
 constexpr char CR = '\r';
 
 bool IsWordCharacter(char32_t c)
@@ -102,7 +101,7 @@ std::optional<Rejection> AddWord(Puzzle &p, std::string_view word, std::string_v
     e.word.assign(word);
     e.clue.assign(clue);
     e.lw = int16_t(word.size());
-    e.dr.assign(DIR_ACROSS);
+    e.dr = Direction::Across;
     e.stat = STAT_UNPLACED;
     e.pword.clear();
     e.pwok = 0;
@@ -160,18 +159,4 @@ void DeleteWord(Puzzle &p)
     GenGridNbrs(p);
     p.curw = 0;
     p.changed = p.nwords > 0;
-}
-
-int ScrollMaximum(int nwords)
-{
-    return nwords > PANEL_ROWS ? nwords - (PANEL_ROWS - 1) : 1;
-}
-
-int BringIntoView(int w, int wtop)
-{
-    if (w > wtop + PANEL_ROWS - 1)
-        return w - (PANEL_ROWS - 1);
-    if (w < wtop)
-        return w;
-    return wtop;
 }

@@ -55,9 +55,3 @@ std::string DeleteQuestion(const Puzzle &p);
 // Later words move down one place, the grid is rebuilt and renumbered, no
 // word is current, and changed is True unless the list is now empty.
 void DeleteWord(Puzzle &p);
-
-// The word panel scroll bar's maximum for nwords words.
-int ScrollMaximum(int nwords);
-// The scroll value that shows word w in the panel whose first row is wtop;
-// wtop when w is already shown.
-int BringIntoView(int w, int wtop);

@@ -272,9 +272,7 @@ bool MakeConnectedGrid(Puzzle &p, const RandomSource &random, Sizing sizing)
     p.growsmin = p.grows;
     for (int i = 1; i <= p.nwords; ++i) {
         const ConnectedPlace &at = layout.places[std::size_t(i - 1)];
-        int gc = at.col, gr = at.row;
-        std::string dr(at.across ? DIR_ACROSS : DIR_DOWN);
-        PutWordInGrid(p, i, p.Words[i].lw, gc, gr, dr);
+        PutWordInGrid(p, i, at.col, at.row, at.across ? Direction::Across : Direction::Down);
     }
     GenGridNbrs(p);
     p.changed = true;

@@ -28,15 +28,14 @@ int DrawPlace(const RandomSource &random, int room)
     return std::max(1, Int(room * random() + 1));
 }
 
-std::string OtherDirection(std::string_view dr)
+Direction OtherDirection(Direction dr)
 {
-    return std::string(dr == DIR_DOWN ? DIR_ACROSS : DIR_DOWN);
+    return dr == Direction::Down ? Direction::Across : Direction::Down;
 }
 
-void Place(Puzzle &p, int w, Found at, std::string dr)
+void Place(Puzzle &p, int w, Found at, Direction dr)
 {
-    int gc = at.fndcol, gr = at.fndrow;
-    PutWordInGrid(p, w, p.Words[w].lw, gc, gr, dr);
+    PutWordInGrid(p, w, at.fndcol, at.fndrow, dr);
 }
 
 // The first word goes across without any test. Its row is drawn from the
@@ -51,7 +50,7 @@ bool PlaceFirstWord(Puzzle &p, const RandomSource &random, Sizing sizing)
     }
     const int gc = DrawPlace(random, p.gcols - first.lw);
     const int gr = DrawPlace(random, p.grows - first.lw);
-    Place(p, w, Found{int16_t(gc), int16_t(gr)}, std::string(DIR_ACROSS));
+    Place(p, w, Found{int16_t(gc), int16_t(gr)}, Direction::Across);
     return true;
 }
 
@@ -63,19 +62,19 @@ void GiveUncrossedWordsACrossing(Puzzle &p)
     for (int i = 1; i <= p.nwords; ++i) {
         if (p.Words[i].stat != STAT_UNCROSSED)
             continue;
-        int gc = i, gr = 0;
-        std::string dr;
-        PutWordInGrid(p, 0, p.Words[i].lw, gc, gr, dr);
-        const std::string text = p.Words[i].word.trimmed();
+        TakeWordOutOfGrid(p, i);
+        const WordEntry &entry = p.Words[i];
+        Direction dr = entry.dr;
+        const std::string text = entry.word.trimmed();
         Found at = MatchLetters(p, text, dr);
         if (!at.found()) {
-            const std::string other = OtherDirection(dr);
+            const Direction other = OtherDirection(dr);
             at = MatchLetters(p, text, other);
             if (at.found())
                 dr = other;
         }
         if (!at.found())
-            at = Found{int16_t(gc), int16_t(gr)};
+            at = Found{entry.gc, entry.gr};
         Place(p, i, at, dr);
     }
 }
@@ -96,14 +95,14 @@ int GenCWGrid(Puzzle &p, const RandomSource &random, Sizing sizing)
     ClearGrid(p);
     for (int i = 1; i <= p.nwords; ++i) {
         p.Words[i].stat = STAT_NONE;
-        p.Words[i].dr.assign(DIR_ACROSS);
+        p.Words[i].dr = Direction::Across;
     }
     if (!PlaceFirstWord(p, random, sizing))
         return 1;
 
     int leftOut = 0;
     int uncrossed = 0;
-    std::string dr(DIR_ACROSS);
+    Direction dr = Direction::Across;
     for (int step = 2; step <= p.nwords; ++step) {
         dr = OtherDirection(dr);
         int w;
@@ -190,17 +189,17 @@ Found AutoPutWord(Puzzle &p)
     const WordEntry &entry = p.Words[p.curw];
     const std::string text = entry.word.trimmed();
 
-    std::string dr(DIR_ACROSS);
-    Found at = MatchLetters(p, text, DIR_ACROSS);
+    Direction dr = Direction::Across;
+    Found at = MatchLetters(p, text, Direction::Across);
     if (!at.found()) {
-        dr = DIR_DOWN;
-        at = MatchLetters(p, text, DIR_DOWN);
+        dr = Direction::Down;
+        at = MatchLetters(p, text, Direction::Down);
     }
     if (!at.found())
-        at = GetEmpty(p, entry.lw, DIR_DOWN);
+        at = GetEmpty(p, entry.lw, Direction::Down);
     if (!at.found()) {
-        dr = DIR_ACROSS;
-        at = GetEmpty(p, entry.lw, DIR_ACROSS);
+        dr = Direction::Across;
+        at = GetEmpty(p, entry.lw, Direction::Across);
     }
     if (!at.found())
         return at;

@@ -1,48 +1,39 @@
 #include "grid/grid_ops.h"
 
-void PutWordInGrid(Puzzle &p, int w, int lw, int &gc, int &gr, std::string &dr)
+void PutWordInGrid(Puzzle &p, int w, int gc, int gr, Direction dr)
 {
-    std::string text;
-    char marker;
-    if (w >= 1) {
-        marker = CELL_UNFILLED;
-        WordEntry &entry = p.Words[w];
-        text = entry.word.trimmed();
-        entry.stat = STAT_PLACED;
-        entry.dr.assign(dr);
-        entry.gc = int16_t(gc);
-        entry.gr = int16_t(gr);
-        ++p.nplaced;
-    } else {
-        marker = CELL_EMPTY;
-        w = gc;
-        WordEntry &entry = p.Words[w];
-        entry.stat = STAT_UNPLACED;
-        text.assign(std::size_t(lw), CELL_EMPTY);
-        dr = entry.dr.str();
-        gc = entry.gc;
-        gr = entry.gr;
-        --p.nplaced;
-    }
-
-    const bool across = dr == DIR_ACROSS;
-    text.resize(std::size_t(lw), ' ');
-    for (int k = 1; k <= lw; ++k) {
-        const int c = across ? gc + k - 1 : gc;
-        const int r = across ? gr : gr + k - 1;
+    WordEntry &entry = p.Words[w];
+    entry.stat = STAT_PLACED;
+    entry.dr = dr;
+    entry.gc = int16_t(gc);
+    entry.gr = int16_t(gr);
+    ++p.nplaced;
+    std::string text = entry.word.trimmed();
+    text.resize(std::size_t(entry.lw), ' ');
+    for (int k = 1; k <= entry.lw; ++k) {
+        const int c = entry.cellCol(k), r = entry.cellRow(k);
         p.CWGrid(c, r) = text[std::size_t(k - 1)];
-        p.Pgrid(c, r) = marker;
+        p.Pgrid(c, r) = CELL_UNFILLED;
         int16_t &owner = p.CWIdx(c, r);
-        if (marker == CELL_EMPTY) {
-            // Only uncrossed words are taken out, so these cells are its own; an
-            // empty cell must not select the word when clicked.
-            if (owner == w)
-                owner = 0;
-            continue;
-        }
         if (owner >= 1)
             p.Words[owner].stat = STAT_PLACED;  // crossed: an uncrossed word counts as crossed now
         owner = int16_t(w);
+    }
+    p.changed = true;
+}
+
+void TakeWordOutOfGrid(Puzzle &p, int w)
+{
+    WordEntry &entry = p.Words[w];
+    entry.stat = STAT_UNPLACED;
+    --p.nplaced;
+    for (int k = 1; k <= entry.lw; ++k) {
+        const int c = entry.cellCol(k), r = entry.cellRow(k);
+        p.CWGrid(c, r) = CELL_EMPTY;
+        p.Pgrid(c, r) = CELL_EMPTY;
+        // The cells are the word's own; an empty cell must not select it when clicked.
+        if (p.CWIdx(c, r) == w)
+            p.CWIdx(c, r) = 0;
     }
     p.changed = true;
 }
@@ -65,9 +56,7 @@ void LoadGrid(Puzzle &p)
         WordEntry &entry = p.Words[i];
         if (!entry.placed())
             continue;
-        int gc = entry.gc, gr = entry.gr;
-        std::string dr = entry.dr.str();
-        PutWordInGrid(p, i, entry.lw, gc, gr, dr);
+        PutWordInGrid(p, i, entry.gc, entry.gr, entry.dr);
     }
     for (int c = 1; c <= GRIDMAX; ++c)
         for (int r = 1; r <= GRIDMAX; ++r)
@@ -79,7 +68,7 @@ void ResetWords(Puzzle &p)
 {
     for (int i = 1; i <= p.nwords; ++i) {
         p.Words[i].stat = STAT_NONE;
-        p.Words[i].dr.assign(DIR_ACROSS);
+        p.Words[i].dr = Direction::Across;
     }
     p.nplaced = 0;
     p.curw = 0;

@@ -5,13 +5,16 @@
 
 #include "document/gridlymod.h"
 
-#include <string>
+// Places word w with its first letter at (gc, gr) in direction dr: the word
+// records the place and gets stat 1, its letters go into CWGrid, its cells of
+// Pgrid become unfilled, and a word it crosses that had no crossing yet counts
+// as crossed. Sets changed; the caller refreshes the command states.
+void PutWordInGrid(Puzzle &p, int w, int gc, int gr, Direction dr);
 
-// w >= 1: place word w with its first letter at (gc, gr) in direction dr.
-// w == 0: take the word whose index is in gc out of the grid, and hand its
-// direction, column and row back in dr, gc and gr.
-// Sets changed; the caller refreshes the command states.
-void PutWordInGrid(Puzzle &p, int w, int lw, int &gc, int &gr, std::string &dr);
+// Takes word w out of the grid: stat 2, its cells emptied. It keeps its
+// recorded place and direction. Only a word that nothing crosses is taken
+// out, so every cell it empties is its own. Sets changed.
+void TakeWordOutOfGrid(Puzzle &p, int w);
 
 // Every cell of all three arrays emptied, all 24 x 24; nplaced = 0.
 // The word records are not touched.

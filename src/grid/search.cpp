@@ -9,13 +9,13 @@ namespace {
 // neighbouring lines at the same position.
 class Lines {
 public:
-    Lines(const Puzzle &p, std::string_view dr) : m_p(p), m_across(dr != DIR_DOWN)
+    Lines(const Puzzle &p, Direction dr) : m_p(p), m_across(dr == Direction::Across)
     {
         // A one-letter word reads both ways, so it takes its cell in both.
         for (int i = 1; i <= p.nwords; ++i) {
             const WordEntry &entry = p.Words[i];
             const bool inGrid = entry.stat == STAT_PLACED || entry.stat == STAT_UNCROSSED;
-            if (!inGrid || (entry.lw != 1 && (entry.dr != DIR_DOWN) != m_across))
+            if (!inGrid || (entry.lw != 1 && entry.across() != m_across))
                 continue;
             for (int k = 1; k <= entry.lw; ++k)
                 if (Grid<char>::inside(entry.cellCol(k), entry.cellRow(k)))
@@ -102,14 +102,14 @@ Found Search(const Lines &lines, bool relaxed, const std::string &wrd, int lw, i
 
 } // namespace
 
-Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, std::string_view dr, int c, int r,
+Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r,
                    bool mtcLetter, bool mtcEmpty)
 {
-    const bool across = dr != DIR_DOWN;
+    const bool across = dr == Direction::Across;
     return Search(Lines(p, dr), p.dragging, wrd, lw, across ? r : c, across ? c : r, mtcLetter, mtcEmpty);
 }
 
-Found MatchLetters(const Puzzle &p, const std::string &w, std::string_view dr)
+Found MatchLetters(const Puzzle &p, const std::string &w, Direction dr)
 {
     const Lines lines(p, dr);
     const int lw = int(w.size());
@@ -127,7 +127,7 @@ Found MatchLetters(const Puzzle &p, const std::string &w, std::string_view dr)
 // the cell before it, or the cell lw further along, holds a letter; a letter
 // beside any empty cell drops the run in progress, however long it had grown.
 // A run counts only when a letter or the end of the line closes it.
-Found GetEmpty(const Puzzle &p, int lw, std::string_view dr)
+Found GetEmpty(const Puzzle &p, int lw, Direction dr)
 {
     const Lines lines(p, dr);
     for (int line = 1; line <= lines.count(); ++line) {

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 // A position found by a search: column and row of the word's first letter.
 // fndcol 0 means nothing was found.
@@ -20,7 +19,7 @@ struct Found {
 };
 
 // Is word wrd (trimmed, lw cells) legal with its first letter at (c, r) in
-// direction dr ("Down", anything else is across)?
+// direction dr?
 // mtcLetter: legal when it shares at least one letter with the grid at the
 // same place, clashes with none, has no letter beside any of its empty cells,
 // and the cells before and after it are empty.
@@ -32,15 +31,15 @@ struct Found {
 // only goes on an empty cell.
 // While p.dragging the beside, before and after tests are left out.
 // A position whose cells would leave the 24 x 24 arrays is never legal.
-Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, std::string_view dr, int c, int r,
+Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r,
                    bool mtcLetter, bool mtcEmpty);
 
 // First legal crossing position of w in direction dr. Across: leftmost start
 // column first, then topmost row; down: topmost start row first, then leftmost
 // column. Nothing when w is longer than the grid in use.
-Found MatchLetters(const Puzzle &p, const std::string &w, std::string_view dr);
+Found MatchLetters(const Puzzle &p, const std::string &w, Direction dr);
 
 // First free run of lw cells in direction dr: across, the topmost row that
 // has one, its leftmost run; down, the leftmost column, its topmost run.
 // lw >= 1.
-Found GetEmpty(const Puzzle &p, int lw, std::string_view dr);
+Found GetEmpty(const Puzzle &p, int lw, Direction dr);

@@ -27,13 +27,13 @@ bool StrictlyInside(double x, double y, int left, int top, int width, int height
     return x > left && x < left + width && y > top && y < top + height;
 }
 
-PanelZone ZoneOf(double x, double y, const DragState &d)
+PanelZone ZoneOf(double x, double y, const PanelPlace &panel)
 {
-    if (y <= d.pnltop || y >= d.pnlbottom)
+    if (y <= panel.pnltop() || y >= panel.pnlbottom())
         return PanelZone::Elsewhere;
-    if (x > d.pnlleft && x < d.pnlleft + d.rowwidth)
+    if (x > panel.pnlleft && x < panel.pnlleft + panel.rowwidth)
         return PanelZone::Rows;
-    if (x > d.pnlleft + d.rowwidth)
+    if (x > panel.pnlleft + panel.rowwidth)
         return PanelZone::RightSide;
     return PanelZone::Elsewhere;
 }
@@ -68,5 +68,5 @@ Found DropPosition(const Puzzle &p, int w, int ptcol, int ptrow)
     const int lastcell = (entry.across() ? ptcol : ptrow) + entry.lw - 1;
     if (lastcell > (entry.across() ? p.gcols : p.grows))
         return {};
-    return SearchCWGrid(p, entry.word.trimmed(), entry.lw, entry.dr.str(), ptcol, ptrow, true, true);
+    return SearchCWGrid(p, entry.word.trimmed(), entry.lw, entry.dr, ptcol, ptrow, true, true);
 }

@@ -6,10 +6,20 @@
 
 #include "document/gridlymod.h"
 #include "grid/search.h"
-#include "panel/drag_state.h"
 #include "panel/panel_layout.h"
 
 #include <array>
+
+// Where the panel's rows lie in the window, in pixels.
+struct PanelPlace {
+    std::array<int, PANEL_ROWS> rowtop{};
+    int pnlleft = 0;  // left edge of the rows
+    int rowwidth = 0;
+    int rowheight = 0;
+
+    int pnltop() const { return rowtop[0]; }
+    int pnlbottom() const { return rowtop[PANEL_ROWS - 1] + rowheight; }
+};
 
 // A word pressed in the grid at (downx, downy) stays put while the pointer,
 // (x, y) in grid pixels, is within 4 pixels of the press in both directions.
@@ -29,14 +39,17 @@ enum class PanelZone {
     Elsewhere,
 };
 
-// Where a window point off the grid lies against the rows whose edges the
-// drag state holds.
-PanelZone ZoneOf(double x, double y, const DragState &d);
+// Where a window point off the grid lies against the rows.
+PanelZone ZoneOf(double x, double y, const PanelPlace &panel);
 
 // The row under panel-twips y among the rows that show a word, measured with
 // the rows' design positions; where two rows overlap by their border, the
 // lower one. -1 when there is none.
 int RowUnder(double y, const std::array<bool, PANEL_ROWS> &showsWord);
+
+// scrolly before any event over the panel's scroll bar: far below every row,
+// so that the first event there counts as a move up.
+inline constexpr double NO_SCROLL_EVENT = 9999;
 
 struct ScrollStep {
     int value;       // the scroll bar's new value
@@ -45,8 +58,8 @@ struct ScrollStep {
 
 // One pointer event at panel-twips y over the scroll bar, whose value runs
 // from 1 to maximum: a move of more than 8 twips up from scrolly scrolls one
-// word up, more than 8 down one word down. scrolly 9999 (no event over the
-// bar before) makes the first event count as a move up.
+// word up, more than 8 down one word down. scrolly NO_SCROLL_EVENT (no event
+// over the bar before) makes the first event count as a move up.
 ScrollStep ScrollOverBar(double y, double scrolly, int value, int maximum);
 
 // Where word w may be dropped with its first letter on cell (ptcol, ptrow),

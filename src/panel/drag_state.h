@@ -1,5 +1,4 @@
-// The working state of a word being dragged from the panel or the grid, and
-// the panel geometry the drag measures against (window pixels).
+// The working state of a word being dragged from the panel or the grid.
 #pragma once
 
 #include <cstdint>
@@ -11,20 +10,11 @@ struct DragState {
     int16_t lastrow = 0;
     int16_t downx = 0;  // grid pixels of the last left press on a word cell
     int16_t downy = 0;
-    int tgtrow = -1;          // panel row lit as drop target; -1 = none
-    double scrolly = 9999;    // panel twips y of the last event over the scroll bar
-    int pnlleft = 0;          // left edge of the rows
-    int rowwidth = 0;
-    int rowheight = 0;
-    int pnltop = 0;     // top of row 0
-    int pnlbottom = 0;  // bottom of row 15
 
-    // What every selection and press does first.
+    // What every selection does first.
     void end()
     {
         fndcol = 0;
         lastcol = lastrow = 0;
-        scrolly = 9999;
-        tgtrow = -1;
     }
 };

@@ -1,6 +1,6 @@
-// One row of the word panel: a label in bold that carries the three-digit tag
-// of the word it shows ("001".."040", "000" for none) and reports the mouse in
-// twips relative to itself, as the panel's drag code measures.
+// One row of the word panel: a label in bold that knows the index of the word
+// it shows (0 for none) and reports the mouse in twips relative to itself, as
+// the panel's drag code measures.
 #pragma once
 
 #include <QLabel>
@@ -13,8 +13,8 @@ public:
     int index() const { return m_index; }
     // Shows a word; one too wide for the row is drawn smaller, whole.
     void setCaption(const QString &text);
-    QString tag() const { return m_tag; }
-    void setTag(const QString &tag) { m_tag = tag; }
+    int word() const { return m_word; }
+    void setWord(int w) { m_word = w; }
     void setBackground(const QColor &color);
     QColor background() const { return m_background; }
 
@@ -31,6 +31,6 @@ protected:
 private:
     int m_index;
     QFont m_font;  // the row's own font, bold
-    QString m_tag = QStringLiteral("000");
+    int m_word = 0;
     QColor m_background;
 };

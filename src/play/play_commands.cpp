@@ -1,9 +1,25 @@
 #include "play/play_commands.h"
 
-static bool hasCurrentWord(const Puzzle &p)
+namespace {
+
+bool hasCurrentWord(const Puzzle &p)
 {
     return p.curw >= 1 && p.curw <= p.nwords;
 }
+
+// The character of `other` that lies in a cell of `current`, which runs the
+// other way; 0 when the two words do not cross.
+int sharedCharacter(const WordEntry &current, const WordEntry &other)
+{
+    const int c1 = current.cellCol(1), c2 = current.cellCol(current.lw);
+    const int r1 = current.cellRow(1), r2 = current.cellRow(current.lw);
+    const int last = other.lw - 1;
+    if (other.across())
+        return other.gc <= c1 && c2 <= other.gc + last && r1 <= other.gr && other.gr <= r2 ? c1 - other.gc + 1 : 0;
+    return c1 <= other.gc && other.gc <= c2 && other.gr <= r1 && r2 <= other.gr + last ? r1 - other.gr + 1 : 0;
+}
+
+} // namespace
 
 std::optional<PlayStat> GetWord(Puzzle &p)
 {
@@ -18,18 +34,6 @@ std::optional<PlayStat> GetWord(Puzzle &p)
     PgridToPwords(p);
     p.changed = true;
     return PGridStat(p);
-}
-
-// The character of `other` that lies in a cell of `current`, which runs the
-// other way; 0 when the two words do not cross.
-static int sharedCharacter(const WordEntry &current, const WordEntry &other)
-{
-    const int c1 = current.cellCol(1), c2 = current.cellCol(current.lw);
-    const int r1 = current.cellRow(1), r2 = current.cellRow(current.lw);
-    const int last = other.lw - 1;
-    if (other.across())
-        return other.gc <= c1 && c2 <= other.gc + last && r1 <= other.gr && other.gr <= r2 ? c1 - other.gc + 1 : 0;
-    return c1 <= other.gc && other.gc <= c2 && other.gr <= r1 && r2 <= other.gr + last ? r1 - other.gr + 1 : 0;
 }
 
 std::optional<PlayStat> ClearCurrentWord(Puzzle &p)

@@ -1,5 +1,21 @@
 #include "play/play_grid.h"
 
+namespace {
+
+void judge(Puzzle &p, WordEntry &entry)
+{
+    entry.pwok = AnswerIsRight(entry) ? 1 : 0;
+    p.ncorrect = int16_t(p.ncorrect + entry.pwok);
+}
+
+// A non-negative number with the blank that stands in for its sign.
+std::string signedNumber(int n)
+{
+    return " " + std::to_string(n);
+}
+
+} // namespace
+
 bool AnswerIsRight(const WordEntry &entry)
 {
     return entry.pword == entry.word;
@@ -10,12 +26,6 @@ bool WordInPlayGrid(const WordEntry &entry)
     return entry.placed() && entry.lw >= 1 && entry.lw <= WORDLEN
         && Grid<char>::inside(entry.cellCol(1), entry.cellRow(1))
         && Grid<char>::inside(entry.cellCol(entry.lw), entry.cellRow(entry.lw));
-}
-
-static void judge(Puzzle &p, WordEntry &entry)
-{
-    entry.pwok = AnswerIsRight(entry) ? 1 : 0;
-    p.ncorrect = int16_t(p.ncorrect + entry.pwok);
 }
 
 void PwordsToPgrid(Puzzle &p)
@@ -56,12 +66,6 @@ void PgridToPwords(Puzzle &p)
         entry.pword.assign(answer);
         judge(p, entry);
     }
-}
-
-// A non-negative number with the blank that stands in for its sign.
-static std::string signedNumber(int n)
-{
-    return " " + std::to_string(n);
 }
 
 PlayStat PGridStat(Puzzle &p)

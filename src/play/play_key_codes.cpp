@@ -4,27 +4,21 @@
 
 namespace {
 
-constexpr int CODE_SPACE = 32, CODE_END = 35, CODE_HOME = 36;
-constexpr int CODE_LEFT = 37, CODE_UP = 38, CODE_RIGHT = 39, CODE_DOWN = 40;
-constexpr int CODE_MINUS = 189;
-constexpr int CODE_PAD_0 = 96, CODE_PAD_TIMES = 106, CODE_PAD_PLUS = 107, CODE_PAD_MINUS = 109;
-constexpr int CODE_PAD_POINT = 110, CODE_PAD_DIVIDE = 111;
-
 int navigationCode(int key)
 {
     switch (key) {
     case Qt::Key_Home:
-        return CODE_HOME;
+        return KEY_HOME;
     case Qt::Key_End:
-        return CODE_END;
+        return KEY_END;
     case Qt::Key_Left:
-        return CODE_LEFT;
+        return KEY_LEFT;
     case Qt::Key_Up:
-        return CODE_UP;
+        return KEY_UP;
     case Qt::Key_Right:
-        return CODE_RIGHT;
+        return KEY_RIGHT;
     case Qt::Key_Down:
-        return CODE_DOWN;
+        return KEY_DOWN;
     default:
         return 0;
     }
@@ -33,19 +27,19 @@ int navigationCode(int key)
 int keypadCode(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
-        return CODE_PAD_0 + (key - Qt::Key_0);
+        return KEY_PAD_0 + (key - Qt::Key_0);
     switch (key) {
     case Qt::Key_Asterisk:
-        return CODE_PAD_TIMES;
+        return KEY_PAD_TIMES;
     case Qt::Key_Plus:
-        return CODE_PAD_PLUS;
+        return KEY_PAD_PLUS;
     case Qt::Key_Minus:
-        return CODE_PAD_MINUS;
+        return KEY_PAD_MINUS;
     case Qt::Key_Period:
     case Qt::Key_Comma:
-        return CODE_PAD_POINT;
+        return KEY_PAD_POINT;
     case Qt::Key_Slash:
-        return CODE_PAD_DIVIDE;
+        return KEY_PAD_DIVIDE;
     default:
         return navigationCode(key);
     }
@@ -87,9 +81,9 @@ int mainKeyboardCode(int key)
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
         return key;  // Qt's codes of these keys are their ASCII capitals and digits
     if (key == Qt::Key_Space)
-        return CODE_SPACE;
+        return KEY_SPACE;
     if (key == Qt::Key_Minus)
-        return CODE_MINUS;
+        return KEY_MINUS;
     return navigationCode(key);
 }
 

@@ -4,10 +4,6 @@
 
 namespace {
 
-constexpr int KEY_SPACE = 32, KEY_END = 35, KEY_HOME = 36;
-constexpr int KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40;
-constexpr int KEY_DIGIT_7 = 55, KEY_MINUS = 189;
-
 // Position of the cursor along the word, 1..lw; 1 when it is elsewhere.
 int positionOf(const WordEntry &entry, PlayCursor cursor)
 {

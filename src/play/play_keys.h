@@ -4,15 +4,11 @@
 // arrows follow the word's direction: Left and Up step back, Right and Down
 // step forward.
 //
-// Key codes, as the window hands them over (the codes of the keys, not of the
-// characters they type):
-//     32 space        35 End          36 Home
-//     37 Left         38 Up           39 Right        40 Down
-//     48..57 the digit keys 0..9 of the main keyboard
-//     65..90 the letter keys A..Z
-//     189 the minus key
-// Any other code (the numeric keypad 96..111 among them) does nothing.
-// Modifier bits: KEY_SHIFT, KEY_CTRL, KEY_ALT.
+// The window hands over the codes of the keys, not of the characters they
+// type: the KEY_ codes below, the digit keys of the main keyboard 48..57 and
+// the letter keys 65..90 ('0'..'9', 'A'..'Z'). Any other code (the numeric
+// keypad's among them) does nothing. Modifier bits: KEY_SHIFT, KEY_CTRL,
+// KEY_ALT.
 #pragma once
 
 #include "document/gridlymod.h"
@@ -20,6 +16,13 @@
 
 #include <cstdint>
 #include <optional>
+
+inline constexpr int KEY_SPACE = 32, KEY_END = 35, KEY_HOME = 36;
+inline constexpr int KEY_LEFT = 37, KEY_UP = 38, KEY_RIGHT = 39, KEY_DOWN = 40;
+inline constexpr int KEY_DIGIT_7 = 55, KEY_MINUS = 189;
+// The numeric keypad's digits and signs, which never type.
+inline constexpr int KEY_PAD_0 = 96, KEY_PAD_TIMES = 106, KEY_PAD_PLUS = 107, KEY_PAD_MINUS = 109;
+inline constexpr int KEY_PAD_POINT = 110, KEY_PAD_DIVIDE = 111;
 
 inline constexpr int KEY_SHIFT = 1;
 inline constexpr int KEY_CTRL = 2;

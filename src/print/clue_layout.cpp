@@ -2,42 +2,16 @@
 
 #include <algorithm>
 
-static std::string twoDigits(int n)
-{
-    const std::string number = std::to_string(n);
-    return (number.size() < 2 ? "0" : "") + number;
-}
+namespace {
 
-std::vector<std::string> ClueSortKeys(const Puzzle &p)
-{
-    std::vector<std::string> keys;
-    for (int w = 1; w <= p.nwords; ++w) {
-        const WordEntry &entry = p.Words[w];
-        if (entry.placed())
-            keys.push_back((entry.across() ? "A" : "D") + twoDigits(entry.nbr) + twoDigits(w));
-    }
-    std::sort(keys.begin(), keys.end());
-    return keys;
-}
+// A placed word as the clue block orders it: by clue number, then index.
+struct ClueOrder {
+    int nbr;
+    int w;
+    auto operator<=>(const ClueOrder &) const = default;
+};
 
-std::vector<std::string> CluePairKeys(const std::vector<std::string> &sortKeys)
-{
-    // Sorted, the across keys come first and the down keys after them.
-    const auto firstDown = std::find_if(sortKeys.begin(), sortKeys.end(),
-                                        [](const std::string &key) { return key[0] == 'D'; });
-    const std::vector<std::string> across(sortKeys.begin(), firstDown);
-    const std::vector<std::string> down(firstDown, sortKeys.end());
-
-    std::vector<std::string> pairs;
-    for (std::size_t j = 0; j < across.size() || j < down.size(); ++j) {
-        if (j < across.size())
-            pairs.push_back(twoDigits(int(j)) + across[j]);
-        if (j < down.size())
-            pairs.push_back(twoDigits(int(j)) + down[j]);
-    }
-    std::sort(pairs.begin(), pairs.end());
-    return pairs;
-}
+} // namespace
 
 std::string PrintedClueText(const WordEntry &entry)
 {
@@ -46,15 +20,19 @@ std::string PrintedClueText(const WordEntry &entry)
 
 std::vector<ClueLine> ClueLines(const Puzzle &p)
 {
-    std::vector<ClueLine> lines;
-    for (const std::string &key : CluePairKeys(ClueSortKeys(p))) {
-        const std::size_t line = std::size_t(std::stoi(key.substr(0, 2)));
-        const int w = std::stoi(key.substr(5, 2));
-        if (lines.size() <= line)
-            lines.resize(line + 1);
-        std::optional<std::string> &column = key[2] == 'A' ? lines[line].across : lines[line].down;
-        column = PrintedClueText(p.Words[w]);
+    std::vector<ClueOrder> across, down;
+    for (int w = 1; w <= p.nwords; ++w) {
+        const WordEntry &entry = p.Words[w];
+        if (entry.placed())
+            (entry.across() ? across : down).push_back({entry.nbr, w});
     }
+    std::sort(across.begin(), across.end());
+    std::sort(down.begin(), down.end());
+    std::vector<ClueLine> lines(std::max(across.size(), down.size()));
+    for (std::size_t j = 0; j < across.size(); ++j)
+        lines[j].across = PrintedClueText(p.Words[across[j].w]);
+    for (std::size_t j = 0; j < down.size(); ++j)
+        lines[j].down = PrintedClueText(p.Words[down[j].w]);
     return lines;
 }
 

@@ -1,13 +1,8 @@
 // The clue block of the printed page: across clues in the left column, down
 // clues in the right column starting at the middle of the page, each column in
-// clue-number order, line j holding the j-th clue of each column.
-//
-// The order comes from two sets of text keys sorted ascending:
-//   sort key "A0312": direction letter (A across, D down), clue number and
-//     word index, two digits each;
-//   pair key "02A0312": the line index, two digits, then a sort key.
-// Only placed words are printed. Texts are Windows-1252 bytes; the printer
-// code converts them.
+// clue-number order (words sharing a number by their index), line j holding
+// the j-th clue of each column. Only placed words are printed. Texts are
+// Windows-1252 bytes; the printer code converts them.
 #pragma once
 
 #include "document/gridlymod.h"
@@ -15,13 +10,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-// Sort keys of the placed words, sorted. nbr and the word index lie in 0..99.
-std::vector<std::string> ClueSortKeys(const Puzzle &p);
-
-// Pairs sorted sort keys into lines: the j-th across key and the j-th down key
-// share line j. Returns the pair keys, sorted.
-std::vector<std::string> CluePairKeys(const std::vector<std::string> &sortKeys);
 
 // "7- Small feline": the clue number without leading zero, "- " and the clue
 // without its leading and trailing blanks.

@@ -1,19 +1,14 @@
 #include "print/puzzle_page.h"
 
-#include "document/text_codec.h"
 #include "print/clue_layout.h"
 #include "print/page_printer.h"
 #include "view/grid_renderer.h"
 #include "view/twips.h"
+#include "view/widget_text.h"
 
 namespace {
 
 constexpr int LOGO_LEFT = 12;  // twips
-
-QString Text(const std::string &cp1252)
-{
-    return QString::fromStdString(Cp1252ToUtf8(cp1252));
-}
 
 void PrintHeadings(PagePrinter &printer, int x_mid)
 {
@@ -30,9 +25,9 @@ void PrintClues(PagePrinter &printer, const Puzzle &p, int x_mid)
 {
     for (const ClueOp &op : CluePrintOps(ClueLines(p))) {
         switch (op.kind) {
-        case ClueOpKind::PrintStay: printer.printStay(Text(op.text)); break;
+        case ClueOpKind::PrintStay: printer.printStay(WidgetText(op.text)); break;
         case ClueOpKind::MoveToMid: printer.setCurrentX(x_mid); break;
-        case ClueOpKind::PrintEndLine: printer.printLine(Text(op.text)); break;
+        case ClueOpKind::PrintEndLine: printer.printLine(WidgetText(op.text)); break;
         case ClueOpKind::EndLine: printer.newLine(); break;
         }
     }

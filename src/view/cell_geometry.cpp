@@ -3,6 +3,19 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// Column (or row) of a coordinate measured from pb's edge.
+int cellIndex(double offset)
+{
+    if (offset < CELLPX)
+        return 1;
+    const int n = RoundHalfEven(offset);
+    return n / CELLPX + (n % CELLPX != 0 ? 1 : 0);
+}
+
+} // namespace
+
 int RoundHalfEven(double value)
 {
     const double below = std::floor(value);
@@ -17,15 +30,6 @@ CellCorner GetXYpos(double pbLeft, double pbTop, int c, int r)
 {
     return {RoundHalfEven(pbLeft + std::max(c - 1, 0) * CELLPX),
             RoundHalfEven(pbTop + std::max(r - 1, 0) * CELLPX)};
-}
-
-// Column (or row) of a coordinate measured from pb's edge.
-static int cellIndex(double offset)
-{
-    if (offset < CELLPX)
-        return 1;
-    const int n = RoundHalfEven(offset);
-    return n / CELLPX + (n % CELLPX != 0 ? 1 : 0);
 }
 
 CellHit GetCRpos(double pbLeft, double pbTop, double X, double Y)

@@ -1,9 +1,21 @@
 #include "view/grid_picture.h"
 
+#include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+QRect WordBoxRect(int col, int row, int lw, bool across)
+{
+    const int length = lw * CELLPX;
+    return QRect((col - 1) * CELLPX, (row - 1) * CELLPX, across ? length : 22, across ? 22 : length);
+}
+
+QRect WordBoxRect(const WordEntry &entry)
+{
+    return WordBoxRect(entry.gc, entry.gr, entry.lw, entry.across());
+}
 
 GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
 {

@@ -4,8 +4,17 @@
 // printer and the drag picture read the grid alone.
 #pragma once
 
+#include "document/gridlymod.h"
+
 #include <QImage>
+#include <QRect>
 #include <QWidget>
+
+// The red box over a word of lw cells from cell (col, row), in the grid
+// picture's pixels: a cell's side long per letter, 22 pixels thick.
+QRect WordBoxRect(int col, int row, int lw, bool across);
+// The red box over a word's recorded cells.
+QRect WordBoxRect(const WordEntry &entry);
 
 class GridPicture : public QWidget {
     Q_OBJECT

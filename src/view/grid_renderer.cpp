@@ -1,7 +1,7 @@
 #include "view/grid_renderer.h"
 
-#include "document/text_codec.h"
 #include "view/cell_geometry.h"
+#include "view/widget_text.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -33,7 +33,7 @@ void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, cons
         painter.fillRect(left, top, CELLPX + 1, CELLPX + 1, cellColor);
         const char letter = text[std::size_t(k - 1)];
         if (letter != ' ' && showLetters)
-            letters.draw(painter, left + txtoff, top + txtoff, QString::fromStdString(Cp1252ToUtf8({&letter, 1})));
+            letters.draw(painter, left + txtoff, top + txtoff, WidgetText({&letter, 1}));
     }
 }
 

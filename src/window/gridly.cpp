@@ -1,18 +1,19 @@
 #include "window/gridly.h"
 
-#include "panel/row_label.h"
+#include "panel/entry_strip.h"
+#include "panel/word_drag.h"
+#include "panel/word_panel.h"
+#include "play/play_side.h"
 #include "view/colour_box.h"
+#include "view/design_controls.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
-#include "play/clue_list.h"
+#include "view/svg_icon.h"
+#include "view/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -23,7 +24,39 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
       m_random(random ? std::move(random) : m_programRandom.source())
 {
     setWindowTitle(QStringLiteral("Gridly"));
-    createControls();
+    setObjectName(QStringLiteral("gridly"));
+    QFont windowFont(QStringLiteral("Arial"));
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+    setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
+    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
+
+    // The grid frame: a grey and a white outline, the grid picture centred on
+    // the white one, the red box over the current word on the picture.
+    sh_fr2 = ShapeAt(this, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
+    sh_fr = ShapeAt(this, "sh_fr", Qt::white, 1200, 75, 7320, 7305);
+    pb = new GridPicture(this);
+    pb->setObjectName(QStringLiteral("pb"));
+    PlaceTwips(pb, 1230, 90, 7230, 7230);
+    cr_cw = new ShapeBox(pb, Qt::red, 2);
+    cr_cw->setObjectName(QStringLiteral("cr_cw"));
+    cr_cw->hide();
+
+    // The parts, in the order the design stacks them.
+    m_cmd = std::make_unique<CommandColumn>(this);
+    m_panel = new WordPanel(this, m_puzzle);
+    m_drag = new WordDrag(this, m_puzzle);
+    m_entry = new EntryStrip(this, m_puzzle, m_desktop);
+    // The logo, in a frame that play mode widens to show the play strip.
+    fr_logo = FrameAt(this, "fr_logo", 75, 7380, 1020, 1170);
+    imglogo = LabelAt(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
+    imglogo->setPixmap(Icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
+    imglogo->setAlignment(Qt::AlignCenter);
+    m_play = new PlaySide(this, fr_logo, pb, m_puzzle, m_desktop);
+
+    // Shapes under the grid, the boxes over it.
+    sh_fr2->lower();
+    sh_fr->stackUnder(pb);
     connectControls();
 }
 
@@ -39,71 +72,92 @@ const QImage &gridly::gridImage() const
 
 void gridly::connectControls()
 {
-    // Design commands; a release over a button comes before its click and
-    // puts the keyboard focus where the next typing belongs.
+    // The window's own controls. A release over a command button comes before
+    // its click and puts the keyboard focus where the next typing belongs.
+    const CommandColumn &c = *m_cmd;
     const auto click = [this](QToolButton *button, void (gridly::*handler)()) {
         connect(button, &QToolButton::clicked, this, handler);
+        connect(button, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
     };
-    const auto releaseFocusToWordBox = [this](QToolButton *button) {
-        connect(button, &QToolButton::released, this, &gridly::FocusWordBox);
-    };
-    click(cb_new, &gridly::cb_new_Click);
-    click(cb_open, &gridly::cb_open_Click);
-    click(cb_save, &gridly::cb_save_Click);
-    click(cb_help, &gridly::cb_help_Click);
-    click(cb_exit, &gridly::cb_exit_Click);
-    click(cb_exit2, &gridly::cb_exit2_Click);
-    click(cb_addword, &gridly::cb_addword_Click);
-    click(cb_updtword, &gridly::cb_updtword_Click);
-    click(cb_delword, &gridly::cb_delword_Click);
-    click(cb_clear, &gridly::cb_clear_Click);
-    click(ck_gridwrd, &gridly::ck_gridwrd_Click);
-    click(cb_procAutosz, &gridly::cb_procAutosz_Click);
-    click(cb_procfixsize, &gridly::cb_procfixsize_Click);
-    click(cb_putword, &gridly::cb_putword_Click);
-    click(cb_resize, &gridly::cb_resize_Click);
-    click(cb_cleargrid, &gridly::cb_cleargrid_Click);
-    click(cb_play, &gridly::cb_play_Click);
-    click(cb_dsng, &gridly::cb_dsng_Click);
-    click(cb_autoword, &gridly::cb_autoword_Click);
-    click(cb_playresetword, &gridly::cb_playresetword_Click);
-    click(cb_playreset, &gridly::cb_playreset_Click);
-    click(cb_print, &gridly::cb_print_Click);
-    for (QToolButton *button : {cb_new, cb_open, cb_save, cb_exit, cb_help, cb_procAutosz, cb_procfixsize,
-                                cb_putword, cb_resize, cb_cleargrid, ck_gridwrd, cb_print, mv_words[0],
-                                mv_words[1], mv_words[2], mv_words[3]})
-        releaseFocusToWordBox(button);
-    connect(cb_play, &QToolButton::released, this, &gridly::FocusWordBox);
-    for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
-        connect(button, &QToolButton::released, pb, [this] { pb->setFocus(); });
-    for (int i = 0; i < 4; ++i)
-        connect(mv_words[std::size_t(i)], &QToolButton::clicked, this, [this, i] { mv_words_Click(i); });
-    for (ColourBox *box : cl_gbox)
-        connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
-    // Set from code too (start-up), so the change itself is the event.
-    connect(ck_valid_word, &QToolButton::toggled, this, &gridly::ck_valid_word_Click);
-
-    connect(scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
-    connect(scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
-    connect(w_scroll, &QScrollBar::valueChanged, this, &gridly::w_scroll_Change);
-
-    for (RowLabel *row : w_inp) {
-        connect(row, &RowLabel::mousePressed, this, &gridly::w_inp_MouseDown);
-        connect(row, &RowLabel::mouseMoved, this, &gridly::w_inp_MouseMove);
-        connect(row, &RowLabel::mouseReleased, this, &gridly::w_inp_MouseUp);
+    click(c.cb_new, &gridly::cb_new_Click);
+    click(c.cb_open, &gridly::cb_open_Click);
+    click(c.cb_save, &gridly::cb_save_Click);
+    click(c.cb_exit, &gridly::cb_exit_Click);
+    click(c.cb_help, &gridly::cb_help_Click);
+    click(c.cb_procAutosz, &gridly::cb_procAutosz_Click);
+    click(c.cb_procfixsize, &gridly::cb_procfixsize_Click);
+    click(c.cb_putword, &gridly::cb_putword_Click);
+    click(c.cb_resize, &gridly::cb_resize_Click);
+    click(c.cb_cleargrid, &gridly::cb_cleargrid_Click);
+    click(c.ck_gridwrd, &gridly::ck_gridwrd_Click);
+    click(c.cb_print, &gridly::cb_print_Click);
+    click(c.cb_play, &gridly::cb_play_Click);
+    for (int i = 0; i < 4; ++i) {
+        QToolButton *button = c.mv_words[std::size_t(i)];
+        connect(button, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
+        connect(button, &QToolButton::clicked, this, [this, i] { mv_words_Click(i); });
     }
+    for (ColourBox *box : c.cl_gbox)
+        connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
+    connect(c.scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
+    connect(c.scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
-    connect(pb, &GridPicture::mouseMoved, this, &gridly::pb_MouseMove);
-    connect(pb, &GridPicture::mouseReleased, this, &gridly::pb_MouseUp);
 
-    connect(clue_lst_A, &ClueList::chosen, this, &gridly::clue_lst_A_Click);
-    connect(clue_lst_D, &ClueList::chosen, this, &gridly::clue_lst_D_Click);
+    // The drag follows the pointer over the grid and the rows.
+    connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
+    connect(pb, &GridPicture::mouseReleased, m_drag, &WordDrag::pb_MouseUp);
+    connect(m_panel, &WordPanel::rowMouseMoved, m_drag, &WordDrag::w_inp_MouseMove);
+    connect(m_panel, &WordPanel::rowMouseReleased, m_drag, &WordDrag::w_inp_MouseUp);
+    connect(m_drag, &WordDrag::overPanel, m_panel, &WordPanel::DragOver);
+    connect(m_drag, &WordDrag::droppedOnPanel, m_panel, &WordPanel::DropOnTargetRow);
 
-    connect(inp_word, &QLineEdit::textEdited, this, &gridly::inp_word_Edited);
-    connect(inp_word, &QLineEdit::textChanged, this, &gridly::inp_word_Change);
-    connect(inp_clue, &QLineEdit::textEdited, this, &gridly::inp_clue_Edited);
-    inp_word->installEventFilter(this);
-    inp_clue->installEventFilter(this);
+    // What the parts ask the window to show.
+    connect(m_panel, &WordPanel::shownWordsChanged, this, &gridly::DispWInp);
+    connect(m_panel, &WordPanel::rowPressed, this, &gridly::SelectWord);
+    connect(m_drag, &WordDrag::gridChanged, this, &gridly::DisplayGrid);
+    connect(m_drag, &WordDrag::wordLifted, this, [this] {
+        DispWInp();
+        DisplayGrid();
+    });
+    connect(m_drag, &WordDrag::wordDropped, this, [this](int w) {
+        DisplayGrid();
+        m_panel->PressRowOf(w);
+    });
+    connect(m_drag, &WordDrag::dragEnded, this, [this] {
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_drag, &WordDrag::wordBoxMoved, cr_cw, [this](const QRect &box) { cr_cw->setGeometry(box); });
+    connect(m_drag, &WordDrag::wordBoxShown, cr_cw, &QWidget::setVisible);
+    connect(m_entry, &EntryStrip::wordAdded, this, [this](int w) {
+        m_panel->SetScrollRange();
+        m_panel->BringIntoView(w);
+    });
+    connect(m_entry, &EntryStrip::wordDeleted, this, [this] {
+        DisplayGrid();
+        m_panel->SetScrollRange();
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_entry, &EntryStrip::entryCleared, this, [this] {
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_play, &PlaySide::gridChanged, this, &gridly::DisplayGrid);
+    connect(m_play, &PlaySide::currentWordShown, cr_cw, [this](bool shown) {
+        if (shown)
+            cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
+        cr_cw->setVisible(shown);
+    });
+    connect(m_play, &PlaySide::gridFocusWanted, pb, [this] { pb->setFocus(); });
+    connect(m_play, &PlaySide::designChosen, this, [this] {
+        SwitchMode(RunMode::Design);
+        // Play mode dropped the current word: the panel and the commands say so.
+        DispWInp();
+        SetCmdButtons();
+    });
+    connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
+
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }
@@ -111,28 +165,15 @@ void gridly::connectControls()
 bool gridly::eventFilter(QObject *watched, QEvent *event)
 {
     const bool mine = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
-    if (event->type() == QEvent::KeyPress && mine) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (Form_KeyDown(key))
-            return true;
-        if (watched == cb_addword && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            cb_addword->click();
-            return true;
-        }
-        if (watched == inp_word)
-            return inp_word_KeyPress(key);
-        if (watched == inp_clue)
-            return inp_clue_KeyPress(key);
-    } else if (event->type() == QEvent::FocusIn && watched == inp_word) {
-        inp_word_GotFocus();
-    }
+    if (event->type() == QEvent::KeyPress && mine && m_play->Form_KeyDown(static_cast<QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
+// Closing the window is Exit: it closes only once Exit has run to its end.
 void gridly::closeEvent(QCloseEvent *event)
 {
-    if (m_ended || Form_QueryUnload())
-        event->accept();
-    else
-        event->ignore();
+    if (!m_ended)
+        cb_exit_Click();
+    event->setAccepted(m_ended);
 }

@@ -1,4 +1,5 @@
-// Start-up, New, Open, Save, Help, Exit and the command states.
+// Start-up, New, Open, Save, Help, Exit and the command states, with
+// gridly.cfg and the file dialogs.
 #include "window/gridly.h"
 
 #include "document/command_line.h"
@@ -7,20 +8,19 @@
 #include "document/help_places.h"
 #include "document/new_puzzle.h"
 #include "document/puzzle_file.h"
-#include "document/word_rules.h"
-#include "grid/grid_ops.h"
+#include "panel/entry_strip.h"
+#include "panel/word_drag.h"
+#include "panel/word_panel.h"
 #include "play/play_grid.h"
+#include "play/play_side.h"
 #include "view/shape_box.h"
 #include "window/file_store.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <QToolButton>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -37,6 +37,83 @@ QString FromUtf8(const std::string &text)
     return QString::fromStdString(text);
 }
 
+// gridly.cfg lives beside the program; where that folder cannot be written (a
+// system-wide install) it lives in the user's configuration folder instead.
+QString ConfigurationFolder(Desktop &desktop, const QString &programFolder)
+{
+    const QString user = desktop.userConfigFolder();
+    return QFileInfo(programFolder).isWritable() || user.isEmpty() ? programFolder : user;
+}
+
+// What gridly.cfg holds, as far as it is sound; nothing when it cannot be read.
+ConfigValues ReadConfiguration(const std::string &cfgpath)
+{
+    const FileRead file = ReadWholeFile(FromUtf8(cfgpath));
+    return file.error.isEmpty() ? ReadConfigFile(file.bytes.toStdString(), FileExists) : ConfigValues{};
+}
+
+// A file Open refused keeps its names in the window but is not remembered,
+// so that it is not reopened, and refused again, at every start.
+void WriteConfiguration(const Puzzle &p, bool validWord, bool remembered)
+{
+    const std::string bytes = WriteConfigFile(p.gboxidx, validWord ? 1 : 0, p.runmode,
+                                              remembered ? p.fname : std::string(),
+                                              remembered ? p.fpath : std::string());
+    const QString path = FromUtf8(p.cfgpath);
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
+    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
+}
+
+// The file dialog until it names a .gly file in a folder that exists; empty
+// when the user cancels.
+QString AskFileName(Desktop &desktop, const QString &folder, const std::string &fpath, bool save)
+{
+    Desktop::FileRequest request;
+    request.filter = save ? SAVE_FILTER : OPEN_FILTER;
+    request.defaultSuffix = QStringLiteral("gly");
+    request.initialName = save ? FromUtf8(fpath) : QString();
+    request.initialFolder = folder;
+    request.promptOverwrite = save;
+    request.mustExist = !save;
+    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
+    for (;;) {
+        const QString path = save ? desktop.saveFileName(request) : desktop.openFileName(request);
+        if (path.isEmpty())
+            return path;
+        const QFileInfo file(path);
+        if (file.suffix() != QLatin1String("gly"))
+            desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
+                            Desktop::Icon::None);
+        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
+            desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
+                                + QDir::toNativeSeparators(file.absolutePath()),
+                            title, Desktop::Buttons::Ok, Desktop::Icon::None);
+        else
+            return path;
+    }
+}
+
+// Asks whether to save a changed puzzle first, and saves through save. False
+// when the command must stop: the user cancelled, or the save did not happen.
+bool OfferToSave(Desktop &desktop, const Puzzle &p, const QString &question, const QString &title,
+                 const std::function<void()> &save)
+{
+    if (!p.changed)
+        return true;
+    const Desktop::Answer answer =
+        desktop.message(question, title, Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
+    if (answer == Desktop::Answer::Cancel)
+        return false;
+    if (answer == Desktop::Answer::Yes)
+        save();
+    return !p.changed || answer == Desktop::Answer::No;
+}
+
+QString Caption(const Puzzle &p)
+{
+    return QStringLiteral("Gridly v1.00     > ") + FromUtf8(p.fname);
+}
+
 } // namespace
 
 bool gridly::Form_Load()
@@ -46,20 +123,14 @@ bool gridly::Form_Load()
 
     cr_cw->setGeometry(0, 0, 22, 22);
     m_puzzle = Puzzle{};
-    m_puzzle.cfgpath =
-        QDir::toNativeSeparators(QDir(ConfigurationFolder()).filePath(QStringLiteral("gridly.cfg"))).toStdString();
-    PanelGeometry();
+    const QDir cfgFolder(ConfigurationFolder(m_desktop, m_programFolder));
+    m_puzzle.cfgpath = QDir::toNativeSeparators(cfgFolder.filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    m_drag->SetPanelPlace(m_panel->Place());
 
-    cb_playreset->setIcon(cb_play->icon());
-    cr_inp->resize(20, 20);
-    SetDirectionControl(true);
-    for (QScrollBar *bar : {scr_gcols, scr_grows}) {
-        bar->setRange(GRIDMIN, GRIDMAX);
-        bar->setValue(GRIDMAX);
-    }
+    m_drag->SetDirectionControl(Direction::Across);
+    m_cmd->ShowSize(GRIDMAX, GRIDMAX);
     cb_new_Click();
-    w_scroll->setMaximum(1);
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     setWindowTitle(QStringLiteral("Gridly"));
     SetCmdButtons();
 
@@ -70,64 +141,33 @@ bool gridly::Form_Load()
     m_puzzle.fname = start.fname;
     m_dialogFolder = m_programFolder;
 
-    QString savedMode = QStringLiteral("Design");
-    if (m_puzzle.fpath.size() < 8)
-        ReadConfiguration(savedMode);
+    RunMode savedMode = RunMode::Design;
+    if (m_puzzle.fpath.size() < 8) {
+        const ConfigValues values = ReadConfiguration(m_puzzle.cfgpath);
+        if (values.gboxidx)
+            m_puzzle.gboxidx = int16_t(*values.gboxidx);
+        if (values.validWord) {
+            m_puzzle.redrawok = false;
+            m_play->SetValidWord(*values.validWord == 1);
+            m_puzzle.redrawok = true;
+        }
+        savedMode = values.runmode.value_or(RunMode::Design);
+        m_puzzle.fname = values.fname.value_or(m_puzzle.fname);
+        m_puzzle.fpath = values.fpath.value_or(m_puzzle.fpath);
+    }
     if (m_puzzle.fpath.size() < 8) {
         m_puzzle.fpath.clear();
         m_puzzle.fname.clear();
     } else {
-        m_puzzle.opensrc = "Cfg";
+        m_puzzle.opensrc = OpenSource::Configuration;
         cb_open_Click();
     }
     cl_gbox_Click(m_puzzle.gboxidx);
-    m_puzzle.opensrc = "Pgm";
-    if (savedMode == QLatin1String("Play"))
+    m_puzzle.opensrc = OpenSource::Program;
+    if (savedMode == RunMode::Play)
         cb_play_Click();
     m_puzzle.changed = false;
     return true;
-}
-
-void gridly::ReadConfiguration(QString &savedMode)
-{
-    const FileRead file = ReadWholeFile(FromUtf8(m_puzzle.cfgpath));
-    if (!file.error.isEmpty())
-        return;
-    const ConfigValues values = ReadConfigFile(file.bytes.toStdString(), FileExists);
-    if (values.gboxidx)
-        m_puzzle.gboxidx = int16_t(*values.gboxidx);
-    if (values.validWord) {
-        m_puzzle.redrawok = false;
-        ck_valid_word->setChecked(*values.validWord == 1);
-        m_puzzle.redrawok = true;
-    }
-    if (values.runmode)
-        savedMode = FromUtf8(*values.runmode);
-    if (values.fname)
-        m_puzzle.fname = *values.fname;
-    if (values.fpath)
-        m_puzzle.fpath = *values.fpath;
-}
-
-void gridly::WriteConfiguration()
-{
-    // A file Open refused keeps its names in the window but is not reopened,
-    // and refused again, at every start.
-    const bool remembered = !m_refusedFile;
-    const std::string bytes = WriteConfigFile(m_puzzle.gboxidx, ck_valid_word->isChecked() ? 1 : 0,
-                                              m_puzzle.runmode, remembered ? m_puzzle.fname : std::string(),
-                                              remembered ? m_puzzle.fpath : std::string());
-    const QString path = FromUtf8(m_puzzle.cfgpath);
-    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
-    WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
-}
-
-// gridly.cfg lives beside the program; where that folder cannot be written (a
-// system-wide install) it lives in the user's configuration folder instead.
-QString gridly::ConfigurationFolder()
-{
-    const QString user = m_desktop.userConfigFolder();
-    return QFileInfo(m_programFolder).isWritable() || user.isEmpty() ? m_programFolder : user;
 }
 
 void gridly::cb_new_Click()
@@ -138,37 +178,9 @@ void gridly::cb_new_Click()
                != Desktop::Answer::Yes)
         return;
     ClearWordList(m_puzzle);
-    w_scroll->setMaximum(1);
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     m_puzzle.changed = false;
     ResetWords();
-}
-
-QString gridly::AskFileName(bool save)
-{
-    Desktop::FileRequest request;
-    request.filter = save ? SAVE_FILTER : OPEN_FILTER;
-    request.defaultSuffix = QStringLiteral("gly");
-    request.initialName = save ? FromUtf8(m_puzzle.fpath) : QString();
-    request.initialFolder = m_dialogFolder;
-    request.promptOverwrite = save;
-    request.mustExist = !save;
-    const QString title = save ? QStringLiteral("Save - ERROR") : QStringLiteral("Open - ERROR");
-    for (;;) {
-        const QString path = save ? m_desktop.saveFileName(request) : m_desktop.openFileName(request);
-        if (path.isEmpty())
-            return path;
-        const QFileInfo file(path);
-        if (file.suffix() != QLatin1String("gly"))
-            m_desktop.message(QStringLiteral("File Extension Must Be .gly"), title, Desktop::Buttons::Ok,
-                              Desktop::Icon::None);
-        else if (!file.dir().exists())  // the dialog lets a name in a missing folder through
-            m_desktop.message(QStringLiteral("Folder Does Not Exist") + QLatin1Char('\r') + QStringLiteral("Folder: ")
-                                  + QDir::toNativeSeparators(file.absolutePath()),
-                              title, Desktop::Buttons::Ok, Desktop::Icon::None);
-        else
-            return path;
-    }
 }
 
 void gridly::cb_save_Click()
@@ -178,7 +190,7 @@ void gridly::cb_save_Click()
                           Desktop::Icon::Information);
         return;
     }
-    const QString path = AskFileName(true);
+    const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, true);
     if (path.isEmpty())
         return;
     m_desktop.setWaitCursor(true);
@@ -188,7 +200,7 @@ void gridly::cb_save_Click()
     if (m_puzzle.complete())
         PgridToPwords(m_puzzle);
     if (m_puzzle.playing())  // in design mode a completed score would drop the current word
-        PGridStat();
+        m_play->PGridStat();
     const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
     if (error.isEmpty()) {
         // Only a file that was written becomes the puzzle's file.
@@ -196,7 +208,7 @@ void gridly::cb_save_Click()
         m_puzzle.fpath = path.toStdString();
         m_refusedFile = false;
         m_puzzle.changed = false;
-        SetCaption();
+        setWindowTitle(Caption(m_puzzle));
     } else {
         m_desktop.setWaitCursor(false);
         m_desktop.message(error + QLatin1Char('\r') + QStringLiteral("File: ") + path, QStringLiteral("Save Error"),
@@ -207,11 +219,12 @@ void gridly::cb_save_Click()
 
 void gridly::cb_open_Click()
 {
-    const bool interactive = m_puzzle.opensrc != "Cfg";
+    const bool interactive = m_puzzle.opensrc == OpenSource::Program;
     if (interactive) {
-        if (!OfferToSave(QStringLiteral("Save Changes Before Opening New File"), QStringLiteral("Open")))
+        if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Opening New File"),
+                         QStringLiteral("Open"), [this] { cb_save_Click(); }))
             return;
-        const QString path = AskFileName(false);
+        const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, false);
         if (path.isEmpty())
             return;
         m_puzzle.changed = false;
@@ -244,38 +257,22 @@ void gridly::cb_open_Click()
 
     m_desktop.setWaitCursor(true);
     m_refusedFile = false;
-    SetCaption();
+    setWindowTitle(Caption(m_puzzle));
     m_puzzle.redrawok = false;
     ApplyPuzzleFile(m_puzzle, read.contents);
     if (m_puzzle.complete()) {
         PwordsToPgrid(m_puzzle);
-        PGridStat();
+        m_play->PGridStat();
     }
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     m_puzzle.redrawok = true;
     cl_gbox_Click(read.contents.gboxidx);
-    SetScrollRange();
-    w_scroll->setValue(1);
+    m_panel->ScrollToTop();
     DispWInp();
     SetCmdButtons();
     m_puzzle.changed = false;
     m_dialogFolder = QFileInfo(path).absolutePath();
     m_desktop.setWaitCursor(false);
-}
-
-// Asks whether to save a changed puzzle first. False when the command must
-// stop: the user cancelled, or the save did not happen.
-bool gridly::OfferToSave(const QString &question, const QString &title)
-{
-    if (!m_puzzle.changed)
-        return true;
-    const Desktop::Answer answer =
-        m_desktop.message(question, title, Desktop::Buttons::YesNoCancel, Desktop::Icon::Question);
-    if (answer == Desktop::Answer::Cancel)
-        return false;
-    if (answer == Desktop::Answer::Yes)
-        cb_save_Click();
-    return !m_puzzle.changed || answer == Desktop::Answer::No;
 }
 
 void gridly::cb_help_Click()
@@ -296,51 +293,20 @@ void gridly::cb_exit_Click()
 {
     if (m_puzzle.nwords == 0)
         m_puzzle.changed = false;
-    if (!OfferToSave(QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save")))
+    if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save"),
+                     [this] { cb_save_Click(); }))
         return;
-    WriteConfiguration();
+    WriteConfiguration(m_puzzle, m_play->ValidWord(), !m_refusedFile);
     m_puzzle.changed = false;
     m_ended = true;
     m_desktop.endProgram();
     close();
 }
 
-void gridly::cb_exit2_Click()
-{
-    cb_exit_Click();
-}
-
-bool gridly::Form_QueryUnload()
-{
-    cb_exit_Click();
-    return !m_puzzle.changed;
-}
-
 void gridly::SetCmdButtons()
 {
     const CommandStates states = CommandStatesOf(m_puzzle);
-    cb_new->setEnabled(states.cb_new);
-    cb_save->setEnabled(states.cb_save);
-    cb_print->setEnabled(states.cb_print);
-    cb_play->setEnabled(states.cb_play);
-    cb_procAutosz->setEnabled(states.cb_procAutosz);
-    cb_procfixsize->setEnabled(states.cb_procfixsize);
-    cb_cleargrid->setEnabled(states.cb_cleargrid);
-    ck_gridwrd->setEnabled(states.ck_gridwrd);
-    cb_putword->setEnabled(states.cb_putword);
-    cb_addword->setEnabled(states.cb_addword);
-    cb_updtword->setEnabled(states.cb_updtword);
-    cb_delword->setEnabled(states.cb_delword);
-    lb_wcnt->setText(QString::number(m_puzzle.nwords));
-}
-
-void gridly::SetCaption()
-{
-    setWindowTitle(QStringLiteral("Gridly v1.00     > ") + FromUtf8(m_puzzle.fname));
-}
-
-void gridly::FocusWordBox()
-{
-    if (inp_word->isVisible())
-        inp_word->setFocus();
+    m_cmd->Enable(states);
+    m_entry->EnableCommands(states);
+    m_panel->ShowWordCount();
 }

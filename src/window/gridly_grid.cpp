@@ -2,19 +2,15 @@
 #include "window/gridly.h"
 
 #include "grid/generator.h"
+#include "grid/grid_ops.h"
 #include "grid/grid_size.h"
+#include "panel/word_panel.h"
+#include "view/grid_picture.h"
+#include "view/shape_box.h"
+#include "view/widget_text.h"
 
 #include <QLabel>
 #include <QScrollBar>
-
-namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 void gridly::cb_procAutosz_Click()
 {
@@ -30,7 +26,7 @@ void gridly::Generate(Sizing sizing)
 {
     if (m_puzzle.nwords == 0)
         return;
-    if (m_desktop.message(Text(GENERATE_QUESTION), Text(GENERATE_QUESTION_TITLE), Desktop::Buttons::YesNo,
+    if (m_desktop.message(WidgetText(GENERATE_QUESTION), WidgetText(GENERATE_QUESTION_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
@@ -39,13 +35,13 @@ void gridly::Generate(Sizing sizing)
                                              : GenerateFixedSize(m_puzzle, m_random);
     m_desktop.setWaitCursor(false);
     if (!done) {
-        m_desktop.message(Text(GenerateFailedText(sizing)), Text(GENERATE_FAILED_TITLE), Desktop::Buttons::Ok,
+        m_desktop.message(WidgetText(GenerateFailedText(sizing)), WidgetText(GENERATE_FAILED_TITLE), Desktop::Buttons::Ok,
                           Desktop::Icon::Information);
         ResetWords();
         return;
     }
     m_puzzle.redrawok = false;
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     DisplayGrid();
     m_puzzle.redrawok = true;
     m_puzzle.changed = true;
@@ -58,47 +54,40 @@ void gridly::cb_putword_Click()
     if (!AutoPutWord(m_puzzle).found())
         return;
     DisplayGrid();
-    BringIntoView(m_puzzle.curw);
-    w_inp_MouseDown(m_puzzle.curw - m_puzzle.wtop, Qt::LeftButton, Qt::NoModifier, 0, 0);
+    m_panel->PressRowOf(m_puzzle.curw);
 }
 
 void gridly::scr_gcols_Change()
 {
-    const int wanted = scr_gcols->value();
+    const int wanted = m_cmd->scr_gcols->value();
     const int held = ChangeGridCols(m_puzzle, wanted);
     if (held != wanted) {
-        scr_gcols->setValue(held);  // runs this handler again for the allowed size
+        m_cmd->scr_gcols->setValue(held);  // runs this handler again for the allowed size
         return;
     }
-    lb_gcols->setText(QString::number(m_puzzle.gcols));
+    m_cmd->lb_gcols->setText(QString::number(m_puzzle.gcols));
     if (m_puzzle.redrawok)
         DisplayGrid();
 }
 
 void gridly::scr_grows_Change()
 {
-    const int wanted = scr_grows->value();
+    const int wanted = m_cmd->scr_grows->value();
     const int held = ChangeGridRows(m_puzzle, wanted);
     if (held != wanted) {
-        scr_grows->setValue(held);
+        m_cmd->scr_grows->setValue(held);
         return;
     }
-    lb_grows->setText(QString::number(m_puzzle.grows));
+    m_cmd->lb_grows->setText(QString::number(m_puzzle.grows));
     if (m_puzzle.redrawok)
         DisplayGrid();
-}
-
-void gridly::SetSizeScrollBars()
-{
-    scr_gcols->setValue(m_puzzle.gcols);
-    scr_grows->setValue(m_puzzle.grows);
 }
 
 void gridly::cb_resize_Click()
 {
     SetToMinimumSize(m_puzzle);
     m_puzzle.redrawok = false;
-    SetSizeScrollBars();
+    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
     DisplayGrid();
     m_puzzle.redrawok = true;
     DispWInp();
@@ -113,18 +102,26 @@ void gridly::mv_words_Click(int index)
     DisplayGrid();
     // The red box follows the current word.
     if (m_puzzle.curw != 0 && m_puzzle.Words[m_puzzle.curw].placed())
-        PlaceCurrentWordBox();
+        cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
 }
 
 void gridly::cb_cleargrid_Click()
 {
     if (m_puzzle.nplaced == 0)
         return;
-    if (m_desktop.message(Text(CLEAR_GRID_QUESTION), Text(CLEAR_GRID_QUESTION_TITLE), Desktop::Buttons::YesNo,
+    if (m_desktop.message(WidgetText(CLEAR_GRID_QUESTION), WidgetText(CLEAR_GRID_QUESTION_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
     ResetWords();
     if (m_puzzle.nwords > 0)
         m_puzzle.changed = true;
+}
+
+void gridly::ResetWords()
+{
+    ::ResetWords(m_puzzle);
+    DispWInp();
+    DisplayGrid();
+    SetCmdButtons();
 }

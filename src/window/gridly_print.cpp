@@ -2,10 +2,10 @@
 #include "window/gridly.h"
 
 #include "print/page_printer.h"
+#include "play/play_side.h"
 #include "print/puzzle_page.h"
 
 #include <QLabel>
-#include <QToolButton>
 
 void gridly::cb_print_Click()
 {
@@ -21,6 +21,6 @@ void gridly::cb_print_Click()
     if (!printer)
         return;
     m_desktop.setWaitCursor(true);
-    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), ck_valid_word->isChecked());
+    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), m_play->ValidWord());
     m_desktop.setWaitCursor(false);
 }

@@ -134,17 +134,17 @@ private slots:
         const auto row = [](const char *name, const std::string &bytes, const std::string &values) {
             QTest::newRow(name) << QByteArray::fromStdString(bytes) << QString::fromStdString(values);
         };
-        const std::string full = WriteConfigFile(3, 0, "Design", "a.gly", "/home/u/a.gly");
+        const std::string full = WriteConfigFile(3, 0, RunMode::Design, "a.gly", "/home/u/a.gly");
         const std::string play = Start(0, 0) + Text("Play");
         const std::string n251 = std::string(251, 'n'), p4096 = std::string(4096, 'p');
         row("everything taken", full, "3|0|Design|a.gly|/home/u/a.gly");
-        row("play mode", WriteConfigFile(1, 1, "Play", "a.gly", "/p/a.gly"), "1|1|Play|a.gly|/p/a.gly");
+        row("play mode", WriteConfigFile(1, 1, RunMode::Play, "a.gly", "/p/a.gly"), "1|1|Play|a.gly|/p/a.gly");
         row("colour 9 reads as 5", Start(9, 0) + Text("Design"), "5|0|Design|-|-");
         row("colour -1 reads as 5", Start(-1, 0) + Text("Design"), "5|0|Design|-|-");
         row("indicator 2 reads as 1", Start(0, 2) + Text("Design"), "0|1|Design|-|-");
         row("mode length 5 stops", Start(3, 0) + Text("Desig") + Text("a.gly") + Text("/p/a.gly"), "3|0|-|-|-");
         row("mode is case-sensitive", Start(3, 0) + Text("play") + Text("a.gly"), "3|0|-|-|-");
-        row("name length 0 reads no name", WriteConfigFile(2, 1, "Design", "", ""), "2|1|Design|-|-");
+        row("name length 0 reads no name", WriteConfigFile(2, 1, RunMode::Design, "", ""), "2|1|Design|-|-");
         row("name length 255 taken", play + Text(n251 + ".gly"), "0|0|Play|" + n251 + ".gly|-");
         row("name length 256 stops", play + Text(n251 + "n.gly"), "0|0|Play|-|-");
         row("name ending .GLY stops before the path", play + Text("a.GLY") + Text("/p/a.gly"), "0|0|Play|-|-");
@@ -164,7 +164,7 @@ private slots:
         const ConfigValues v = ReadConfigFile(bytes.toStdString(), Exists);
         const auto num = [](const std::optional<int> &n) { return n ? std::to_string(*n) : std::string("-"); };
         const auto text = [](const std::optional<std::string> &t) { return t.value_or("-"); };
-        QTEST(QString::fromStdString(num(v.gboxidx) + "|" + num(v.validWord) + "|" + text(v.runmode) + "|" +
+        QTEST(QString::fromStdString(num(v.gboxidx) + "|" + num(v.validWord) + "|" + (v.runmode ? std::string(RunModeBytes(*v.runmode)) : "-") + "|" +
                                      text(v.fname) + "|" + text(v.fpath)),
               "values");
     }

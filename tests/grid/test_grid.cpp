@@ -1,5 +1,6 @@
 // The grid core: the legality test and the searches, generation runs on
 // scripted draws, and moving all words with the player's letters.
+#include "document/puzzle_file.h"
 #include "grid/generator.h"
 #include "grid/grid_ops.h"
 #include "grid/grid_size.h"
@@ -109,7 +110,7 @@ private slots:
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}, {"O", 8, 8, "Acro"}});
         p.dragging = dragging;
         const std::string w = word.toStdString();
-        const Found at = SearchCWGrid(p, w, int(w.size()), dr.toStdString(), col, row, true, true);
+        const Found at = SearchCWGrid(p, w, int(w.size()), DirectionFromBytes(dr.toStdString()).value(), col, row, true, true);
         QCOMPARE(At(at.fndcol, at.fndrow), legal ? At(col, row) : At(0, 0));
     }
 
@@ -119,13 +120,13 @@ private slots:
         // last column a word fits in is scanned too. A free run that reaches a cell with a letter beside is
         // lost whole; the next starts after it.
         Puzzle p = MakePuzzle({{"XC", 1, 6, "Down"}, {"AB", 3, 1, "Down"}});
-        QVERIFY(SearchCWGrid(p, "CAT", 3, "Acro", 2, 1, true, false).found());
-        const Found crossing = MatchLetters(p, "CAT", "Acro");
+        QVERIFY(SearchCWGrid(p, "CAT", 3, Direction::Across, 2, 1, true, false).found());
+        const Found crossing = MatchLetters(p, "CAT", Direction::Across);
         QCOMPARE(At(crossing.fndcol, crossing.fndrow), "(1,7)"s);
-        const Found last = MatchLetters(MakePuzzle({{"AB", 15, 1, "Down"}}), "XB", "Acro");
+        const Found last = MatchLetters(MakePuzzle({{"AB", 15, 1, "Down"}}), "XB", Direction::Across);
         QCOMPARE(At(last.fndcol, last.fndrow), "(14,2)"s);
         p = MakePuzzle({{"ABCDEFGHIJKLMNOP", 1, 1, "Acro"}, {"KZ", 11, 1, "Down"}}, 16, 16);
-        const Found free = GetEmpty(p, 4, "Acro");
+        const Found free = GetEmpty(p, 4, Direction::Across);
         QCOMPARE(At(free.fndcol, free.fndrow), "(12,3)"s);
     }
 
@@ -212,12 +213,13 @@ private slots:
 
     void aMoveCarriesLettersIndicesAndThePlayersLetters()
     {
-        // After a move the letters, the word index and the player's letters follow the words; numbers stay.
-        // Taking one word out keeps the letters of the others.
+        // After a move the letters, the word index and the player's letters follow the words; numbers stay,
+        // and the puzzle is changed. Taking one word out keeps the letters of the others.
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}, 16, 16);
         p.Pgrid(1, 1) = 'C';
         p.Pgrid(3, 3) = 'N';
         QVERIFY(ShiftWords(p, 'R') && ShiftWords(p, 'D'));
+        QVERIFY(p.changed);
         QCOMPARE(SolutionRows(p, 4, 4), "####\n#CAT\n#O#E\n#W#N"s);
         QCOMPARE(PlayRows(p, 4, 4), "####\n#C  \n# # \n# #N"s);
         QCOMPARE((QList<int>{p.CWIdx(2, 2), p.CWIdx(3, 2), p.CWIdx(4, 2), p.CWIdx(1, 1)}), (QList<int>{2, 1, 3, 0}));

@@ -44,17 +44,17 @@ Puzzle Ring(const std::vector<std::string> &answers)
 
 std::string DirectionOf(const WordEntry &entry)
 {
-    return entry.across() ? "Acro" : "Down";
+    return std::string(DirectionBytes(entry.dr));
 }
 
 void SetDirection(WordEntry &entry, const std::string &dr)
 {
-    entry.dr.assign(dr);
+    entry.dr = DirectionFromBytes(dr).value();
 }
 
 void SetPlaying(Puzzle &p)
 {
-    p.runmode = "Play";
+    p.runmode = RunMode::Play;
 }
 
 QByteArray FileBytes(const Puzzle &p)

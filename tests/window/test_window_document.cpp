@@ -16,7 +16,7 @@ static const QByteArray FILLED = FileBytes(MakePuzzle({{"CAT", 1, 1}, {"COW", 1,
 
 static QByteArray ConfigBytes(int colour, int valid, const char *mode, const QString &name, const QString &path)
 {
-    return QByteArray::fromStdString(WriteConfigFile(colour, valid, mode, name.toStdString(), path.toStdString()));
+    return QByteArray::fromStdString(WriteConfigFile(colour, valid, RunModeFromBytes(mode).value(), name.toStdString(), path.toStdString()));
 }
 
 class TestWindowDocument : public QObject {

@@ -1,0 +1,304 @@
+#include "play/play_side.h"
+
+#include "play/clue_list.h"
+#include "play/clue_list_text.h"
+#include "play/play_commands.h"
+#include "play/play_grid.h"
+#include "play/play_key_codes.h"
+#include "view/background.h"
+#include "view/cell_geometry.h"
+#include "view/design_controls.h"
+#include "view/shape_box.h"
+#include "view/widget_text.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+void AddClueItem(QListWidget *list, std::string_view cp1252, int datum)
+{
+    auto *item = new QListWidgetItem(WidgetText(cp1252));
+    item->setData(Qt::UserRole, datum);
+    list->addItem(item);
+}
+
+int Datum(const QListWidgetItem *item)
+{
+    return item->data(Qt::UserRole).toInt();
+}
+
+ClueList *MakeClueList(QWidget *window, const char *name, int top)
+{
+    auto *list = Named(new ClueList(window), name, 10845, top, 4350, 480);
+    list->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, QColor(224, 224, 224));
+    pal.setColor(QPalette::Text, Qt::blue);
+    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));  // a completed puzzle's lists
+    list->setPalette(pal);
+    list->hide();
+    return list;
+}
+
+} // namespace
+
+PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, Puzzle &puzzle, Desktop &desktop)
+    : QObject(window), m_puzzle(puzzle), m_desktop(desktop)
+{
+    LineAt(logoFrame, 1260, 90, 30, 990, QFrame::VLine);
+    lb_playstat = LabelAt(logoFrame, "lb_playstat", {}, 1440, 570, 4095, 330);
+    lb_playstat->setAlignment(Qt::AlignCenter);
+    lb_playstat->setFrameStyle(QFrame::Box | QFrame::Plain);
+    SetBackground(lb_playstat, QColor(255, 255, 128));
+    ck_valid_word = PictureButton(logoFrame, "ck_valid_word", 5655, 195, QStringLiteral("Valid Word Indicator on/off"),
+                                  QStringLiteral("validword"));
+    ck_valid_word->setCheckable(true);
+    ck_valid_word->setIcon(ToggleIcon(QStringLiteral("validword")));
+    cb_autoword = PictureButton(logoFrame, "cb_autoword", 5655, 660, QStringLiteral("Get Word"),
+                                QStringLiteral("getword"));
+    // The picture of "Do Cross Word": clearing all answers starts the puzzle again.
+    cb_playreset = PictureButton(logoFrame, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"),
+                                 QStringLiteral("play"));
+    cb_playresetword = PictureButton(logoFrame, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"),
+                                     QStringLiteral("clearword"));
+    cb_dsng = PictureButton(logoFrame, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
+    cb_exit2 = PictureButton(logoFrame, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
+    clue_lst_A = MakeClueList(window, "clue_lst_A", 6270);
+    clue_lst_D = MakeClueList(window, "clue_lst_D", 6855);
+    cr_inp = new ShapeBox(grid, Qt::blue, 2);
+    cr_inp->setObjectName(QStringLiteral("cr_inp"));
+    cr_inp->setGeometry(0, 0, CELLPX, CELLPX);
+    cr_inp->hide();
+
+    const auto click = [this](QToolButton *button, void (PlaySide::*handler)()) {
+        connect(button, &QToolButton::clicked, this, handler);
+    };
+    click(cb_dsng, &PlaySide::cb_dsng_Click);
+    click(cb_exit2, &PlaySide::cb_exit2_Click);
+    click(cb_autoword, &PlaySide::cb_autoword_Click);
+    click(cb_playresetword, &PlaySide::cb_playresetword_Click);
+    click(cb_playreset, &PlaySide::cb_playreset_Click);
+    // Set from code too (start-up), so the change itself is the event.
+    connect(ck_valid_word, &QToolButton::toggled, this, &PlaySide::ck_valid_word_Click);
+    // A release over a play button comes before its click and gives the grid the keys.
+    for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
+        connect(button, &QToolButton::released, this, &PlaySide::gridFocusWanted);
+    connect(clue_lst_A, &ClueList::chosen, this, &PlaySide::clue_lst_A_Click);
+    connect(clue_lst_D, &ClueList::chosen, this, &PlaySide::clue_lst_D_Click);
+}
+
+void PlaySide::Enter(int left, int top, int bottom)
+{
+    const int height = (bottom - top) / 2;
+    clue_lst_A->setGeometry(left, top, clue_lst_A->width(), height);
+    clue_lst_D->setGeometry(left, bottom - height, clue_lst_D->width(), height);
+    FillClueLists();
+    clue_lst_A->show();
+    clue_lst_D->show();
+    EnableWordButtons(false);
+    // A completed puzzle left them disabled; this one may not be completed.
+    clue_lst_A->setEnabled(true);
+    clue_lst_D->setEnabled(true);
+    ck_valid_word->setEnabled(true);
+    PGridStat();
+    m_cursor = {};
+}
+
+bool PlaySide::ValidWord() const
+{
+    return ck_valid_word->isChecked();
+}
+
+void PlaySide::SetValidWord(bool on)
+{
+    ck_valid_word->setChecked(on);
+}
+
+void PlaySide::cb_dsng_Click()
+{
+    clue_lst_A->clear();
+    clue_lst_D->clear();
+    cr_inp->hide();
+    clue_lst_A->hide();
+    clue_lst_D->hide();
+    emit designChosen();
+}
+
+void PlaySide::cb_exit2_Click()
+{
+    emit exitChosen();
+}
+
+// Header items first, then one item per word in list order; the lists sort them.
+void PlaySide::FillClueLists()
+{
+    AddClueItem(clue_lst_A, CLUE_HEADER_ACROSS, 0);
+    AddClueItem(clue_lst_D, CLUE_HEADER_DOWN, 0);
+    for (int w = 1; w <= m_puzzle.nwords; ++w) {
+        const WordEntry &entry = m_puzzle.Words[w];
+        AddClueItem(entry.across() ? clue_lst_A : clue_lst_D, ClueListText(entry), w);
+    }
+}
+
+void PlaySide::clue_lst_A_Click()
+{
+    ChooseClue(clue_lst_A, clue_lst_D);
+}
+
+void PlaySide::clue_lst_D_Click()
+{
+    ChooseClue(clue_lst_D, clue_lst_A);
+}
+
+void PlaySide::ChooseClue(ClueList *list, ClueList *other)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    Puzzle &p = m_puzzle;
+    p.curw = int16_t(Datum(selected.constFirst()));
+    if (p.curw > 0) {
+        const WordEntry &entry = p.Words[p.curw];
+        emit currentWordShown(true);
+        m_cursor = {entry.gc, entry.gr};
+        PlaceCursorBox();
+        cr_inp->show();
+        EnableWordButtons(true);
+    } else {
+        emit currentWordShown(false);
+        cr_inp->hide();
+        EnableWordButtons(false);
+        m_cursor = {};
+    }
+    other->clearSelection();  // its own handler finds nothing selected
+    emit gridFocusWanted();
+}
+
+// The cursor goes to the word's first cell through the word's clue, as a
+// click there would.
+void PlaySide::PlayGridPress(int w)
+{
+    Puzzle &p = m_puzzle;
+    p.curw = int16_t(w);
+    if (p.ncorrect == p.nwords) {
+        EnableWordButtons(false);
+        p.curw = 0;
+        return;
+    }
+    const bool across = p.Words[w].across();
+    ClueList *list = across ? clue_lst_A : clue_lst_D;
+    for (int row = 1; row < list->count(); ++row) {
+        QListWidgetItem *item = list->item(row);
+        if (Datum(item) != w)
+            continue;
+        list->scrollToItem(item);
+        if (!item->isSelected())
+            list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        else if (across)
+            clue_lst_A_Click();
+        else
+            clue_lst_D_Click();
+        return;
+    }
+}
+
+void PlaySide::NoWordChosen()
+{
+    cr_inp->hide();
+    EnableWordButtons(false);
+}
+
+bool PlaySide::Form_KeyDown(QKeyEvent *event)
+{
+    // Tab and Shift+Tab only move the focus, and a clue list that has it
+    // keeps the keys that choose a clue there.
+    const int k = event->key();
+    const QWidget *focus = clue_lst_A->window()->focusWidget();
+    if (k == Qt::Key_Tab || k == Qt::Key_Backtab
+        || ((focus == clue_lst_A || focus == clue_lst_D)
+            && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End)))
+        return false;
+    const PlayKeyPress key = PlayKeyFromQt(event->key(), event->modifiers());
+    const KeyOutcome outcome = PlayKeyDown(m_puzzle, m_cursor, key.keycode, key.shift);
+    if (!outcome.consumed)
+        return false;
+    m_cursor = outcome.cursor;
+    if (outcome.stat) {
+        ShowPlayStat(*outcome.stat);
+        emit gridChanged();
+    }
+    PlaceCursorBox();
+    return true;
+}
+
+void PlaySide::PlaceCursorBox()
+{
+    cr_inp->move((m_cursor.pcol - 1) * CELLPX + 1, (m_cursor.prow - 1) * CELLPX + 1);
+}
+
+void PlaySide::EnableWordButtons(bool enable)
+{
+    cb_playresetword->setEnabled(enable);
+    cb_autoword->setEnabled(enable);
+}
+
+void PlaySide::cb_autoword_Click()
+{
+    if (const std::optional<PlayStat> stat = GetWord(m_puzzle)) {
+        ShowPlayStat(*stat);
+        emit gridChanged();
+    }
+}
+
+void PlaySide::cb_playresetword_Click()
+{
+    if (m_puzzle.curw == 0
+        || m_desktop.message(QStringLiteral("Clear Current Word From Play Grid"), QStringLiteral("Clear Word"),
+                             Desktop::Buttons::YesNo, Desktop::Icon::Question)
+               != Desktop::Answer::Yes)
+        return;
+    if (const std::optional<PlayStat> stat = ClearCurrentWord(m_puzzle)) {
+        ShowPlayStat(*stat);
+        emit gridChanged();
+    }
+}
+
+void PlaySide::cb_playreset_Click()
+{
+    if (m_desktop.message(QStringLiteral("Clear All Words From Play Grid"), QStringLiteral("Clear Words"),
+                          Desktop::Buttons::YesNo, Desktop::Icon::Question)
+        != Desktop::Answer::Yes)
+        return;
+    ck_valid_word->setEnabled(true);
+    ShowPlayStat(ClearAllWords(m_puzzle));
+    emit gridChanged();
+    clue_lst_A->setEnabled(true);
+    clue_lst_D->setEnabled(true);
+}
+
+void PlaySide::ck_valid_word_Click()
+{
+    if (m_puzzle.redrawok)
+        emit gridChanged();
+}
+
+void PlaySide::PGridStat()
+{
+    ShowPlayStat(::PGridStat(m_puzzle));
+}
+
+// The score line; a completed puzzle leaves nothing to choose or reveal.
+void PlaySide::ShowPlayStat(const PlayStat &stat)
+{
+    lb_playstat->setText(QString::fromStdString(stat.caption));
+    if (!stat.completed)
+        return;
+    EnableWordButtons(false);
+    ck_valid_word->setEnabled(false);
+    emit currentWordShown(false);
+    cr_inp->hide();
+    clue_lst_A->setEnabled(false);
+    clue_lst_D->setEnabled(false);
+}
