@@ -16,17 +16,6 @@ using namespace std::string_literals;
 
 namespace {
 
-// CAT  1 across, COW 1 down, TEN 2 down, WIND 3 across:  C A T #
-// clue of CAT in Windows-1252 ("é", "’", a quote).       O # E #
-//                                                        W I N D
-Puzzle FourWords()
-{
-    return MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""},
-                       {"COW", 1, 1, "Down"},
-                       {"WIND", 1, 3, "Acro"},
-                       {"TEN", 3, 1, "Down"}});
-}
-
 // The top-left cols x rows of an ipuz grid, one line a row: "#", a letter, a
 // number, and a cell's bars after it ("0R").
 QString Rows(const QJsonObject &ipuz, const char *grid, int cols, int rows)
@@ -70,11 +59,12 @@ quint16 Short(const QByteArray &bytes, int at)
     return quint16(quint8(bytes[at]) | quint8(bytes[at + 1]) << 8);
 }
 
-// What a solver reads from a .puz: checksums verified, numbers given from the
-// pattern, each clue assigned to its number. "1A CAT Clue | 1D COW ..." or the fault.
+// A .puz file as its description lays it out, its checksums verified: the
+// first 45 cells of the solution, then "|" and each string after the grids
+// (title, author, copyright, the clues, notes), or the fault.
 QString ReadPuz(const QByteArray &file, QByteArray *playerGrid = nullptr)
 {
-    const int w = quint8(file[0x2C]), h = quint8(file[0x2D]), size = w * h;
+    const int size = quint8(file[0x2C]) * quint8(file[0x2D]);
     const QByteArray solution = file.mid(0x34, size), player = file.mid(0x34 + size, size);
     QList<QByteArray> strings = file.mid(0x34 + 2 * size).split('\0');
     if (file.mid(2, 12) != QByteArray("ACROSS&DOWN\0", 12) || file.mid(0x18, 4) != QByteArray("1.3\0", 4)
@@ -97,25 +87,7 @@ QString ReadPuz(const QByteArray &file, QByteArray *playerGrid = nullptr)
         return "bad checksum";
     if (playerGrid)
         *playerGrid = player;
-
-    const auto letter = [&](int c, int r) { return c >= 0 && r >= 0 && c < w && r < h && solution[r * w + c] != '.'; };
-    QStringList read;
-    int number = 0, next = 3;
-    for (int r = 0; r < h; ++r)
-        for (int c = 0; c < w; ++c) {
-            const bool across = letter(c, r) && !letter(c - 1, r) && letter(c + 1, r);
-            const bool down = letter(c, r) && !letter(c, r - 1) && letter(c, r + 1);
-            number += across || down;
-            for (const bool a : {true, false}) {
-                if (!(a ? across : down))
-                    continue;
-                QByteArray word;
-                for (int k = 0; letter(a ? c + k : c, a ? r : r + k); ++k)
-                    word += solution[(a ? r : r + k) * w + (a ? c + k : c)];
-                read << QString::number(number) + (a ? "A " : "D ") + word + " " + QString::fromLatin1(strings[next++]);
-            }
-        }
-    return QString::fromLatin1(title) + ": " + read.join(" | ");
+    return QString::fromLatin1(solution.left(45) + '|' + strings.join('|'));
 }
 
 } // namespace
@@ -128,7 +100,7 @@ private slots:
         // The puzzle grid carries the puzzle's own numbers and bars between touching letters of no common
         // word; clues name their cells; texts become UTF-8; answers only on request; the empty-cell value
         // is not a letter of the grid.
-        // CAT, COW and TEN as in FourWords, and ONE down beside TEN from (4,2).
+        // CAT across, COW and TEN down from its first and last letters, ONE down beside TEN from (4,2).
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""}, {"COW", 1, 1, "Down"},
                                {"TEN", 3, 1, "Down"}, {"ONE", 4, 2, "Down"}});
         p.Pgrid(1, 1) = 'C';
@@ -154,14 +126,15 @@ private slots:
 
     void puzReadsBackAsThePuzzle()
     {
-        // A solver's reading of the .puz (numbers from the pattern, clues in order, checksums verified)
-        // gives the puzzle's own words and clues; the player's grid is empty unless asked for.
-        Puzzle p = FourWords();
+        // The .puz holds the solution, then the clues in the order a solver numbers the pattern (1A CAT, 1D COW,
+        // 2D TEN, 3A WIND) in Latin-1, its checksums hold; the player's grid is empty unless asked for.
+        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro", "Caf\xE9 \x92pet\x92 \"miaow\""}, {"COW", 1, 1, "Down"},
+                               {"WIND", 1, 3, "Acro"}, {"TEN", 3, 1, "Down"}});
         p.Pgrid(4, 3) = 'D';
         QByteArray player;
         const QByteArray file = QByteArray::fromStdString(WritePuzFile(p, "Tiere: B\xC3\xA4r \xE2\x80\x9CZoo\xE2\x80\x9D", false).bytes);
-        QCOMPARE(ReadPuz(file, &player), QString::fromLatin1("Tiere: B\xE4r \"Zoo\": 1A CAT Caf\xE9 'pet' \"miaow\" | "
-                                                             "1D COW Clue of COW | 2D TEN Clue of TEN | 3A WIND Clue of WIND"));
+        QCOMPARE(ReadPuz(file, &player), QString::fromLatin1("CAT............O.E............WIND...........|Tiere: B\xE4r \"Zoo\"|||"
+                                                             "Caf\xE9 'pet' \"miaow\"|Clue of COW|Clue of TEN|Clue of WIND||"));
         QCOMPARE(player.left(15 * 3), QByteArray("---" + QByteArray(12, '.') + "-.-" + QByteArray(12, '.') + "----"
                                                   + QByteArray(11, '.')));
         ReadPuz(QByteArray::fromStdString(WritePuzFile(p, "", true).bytes), &player);

@@ -2,10 +2,10 @@
 # The real program in a real X server: started with a puzzle on its command
 # line, closed with the window's close request as a user would, started again
 # without arguments to find the same puzzle reopened from gridly.cfg.
-# Usage: start_and_close.sh GRIDLY WRITE_PUZZLE
+# Usage: start_and_close.sh GRIDLY GRIDLY_TOOL
 set -euo pipefail
 gridly=$1
-write_puzzle=$2
+tool=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
 work=$(mktemp -d)
@@ -28,7 +28,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 
 puzzle=$work/puzzle.gly
-"$write_puzzle" "$puzzle"
+printf 'cat\tA pet\ncow\tIt gives milk\n' >"$work/words.txt"
+"$tool" make "$work/words.txt" "$puzzle" --seed 1
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 

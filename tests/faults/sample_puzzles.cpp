@@ -30,8 +30,8 @@ Puzzle TypedAnswers(Puzzle p)
     return p;
 }
 
-} // namespace
-
+// Forty different words, each with its own clue, none in the grid, on a
+// 24 x 24 grid.
 Puzzle FortyUnplacedWords()
 {
     std::vector<WordSpec> words;
@@ -40,6 +40,20 @@ Puzzle FortyUnplacedWords()
         words.push_back({word, 0, 0, "Acro", "Clue " + std::to_string(words.size() + 1) + ": " + word});
     return MakePuzzle(words, GRIDMAX, GRIDMAX);
 }
+
+// The forty-word puzzle with words 21 to 40 taken out of the grid again.
+Puzzle FortyWordsHalfPlaced()
+{
+    Puzzle p = FortyWordPuzzle();
+    for (int w = MAXWORDS / 2 + 1; w <= MAXWORDS; ++w)
+        p.Words[w].stat = STAT_UNPLACED;
+    LoadGrid(p);
+    GenGridNbrs(p);
+    p.changed = false;
+    return p;
+}
+
+} // namespace
 
 Puzzle FortyWordPuzzle()
 {
@@ -52,17 +66,6 @@ Puzzle FortyWordPuzzle()
         }
     }
     throw std::runtime_error("the forty words do not fit a 24 x 24 grid");
-}
-
-Puzzle FortyWordsHalfPlaced()
-{
-    Puzzle p = FortyWordPuzzle();
-    for (int w = MAXWORDS / 2 + 1; w <= MAXWORDS; ++w)
-        p.Words[w].stat = STAT_UNPLACED;
-    LoadGrid(p);
-    GenGridNbrs(p);
-    p.changed = false;
-    return p;
 }
 
 std::vector<SamplePuzzle> SamplePuzzles()

@@ -8,16 +8,9 @@
 #include <string>
 #include <vector>
 
-// Forty different words, each with its own clue, none in the grid, on a
-// 24 x 24 grid.
-Puzzle FortyUnplacedWords();
-
 // The forty words generated into the 24 x 24 grid: every word placed and
 // numbered. The same puzzle on every call.
 Puzzle FortyWordPuzzle();
-
-// The forty-word puzzle with words 21 to 40 taken out of the grid again.
-Puzzle FortyWordsHalfPlaced();
 
 struct SamplePuzzle {
     std::string name;

@@ -1,15 +1,14 @@
 // The connected-grid maker over many seeds, checked from the finished grid
 // alone: the letters of the grid read as exactly the puzzle's words, in one
 // piece.
+#include "document/puz_file.h"
 #include "document/puzzle_invariants.h"
 #include "document/word_list.h"
 #include "grid/connected_grid.h"
+#include "grid/grid_pieces.h"
 #include "puzzle_builder.h"
 
 #include <QFile>
-
-#include <map>
-#include <tuple>
 
 namespace {
 
@@ -22,47 +21,18 @@ Puzzle EverydayWords(int count = MAXWORDS)
     return p;
 }
 
-// The first broken rule of a connected grid, or "".
+// The first broken rule of a connected grid, or "": the document's
+// invariants; the letters read as exactly the puzzle's words, as a solver
+// who finds the words from the pattern reads them (the rule the .puz writer
+// refuses by, tested on its own); one piece, every word crossing another.
 std::string ConnectedFault(const Puzzle &p)
 {
     if (const std::string fault = CheckInvariants(p); !fault.empty())
         return fault;
-    const auto letter = [&](int c, int r) { return Grid<char>::inside(c, r) && p.CWGrid(c, r) != CELL_EMPTY; };
-    // Every run of two or more letters, across and down, is a word, and every word such a run.
-    std::map<std::tuple<int, int, bool>, int> runs;
-    int cells = 0;
-    for (int c = 1; c <= GRIDMAX; ++c)
-        for (int r = 1; r <= GRIDMAX; ++r) {
-            cells += letter(c, r);
-            for (const bool across : {true, false}) {
-                const int dc = across, dr = !across;
-                int length = 0;
-                while (letter(c + dc * length, r + dr * length))
-                    ++length;
-                if (!letter(c - dc, r - dr) && length >= 2)
-                    runs[{c, r, across}] = length;
-            }
-        }
-    for (int i = 1; i <= p.nwords; ++i)
-        if (runs.erase({p.Words[i].gc, p.Words[i].gr, p.Words[i].across()}) != 1)
-            return p.Words[i].word.trimmed() + " is not a run of its own";
-    if (!runs.empty())
-        return "a run that is no word";
-    // One piece: every letter is reached from the first word's first letter. With
-    // letters meeting only along words, that makes every word cross another.
-    Grid<bool> seen{false};
-    std::vector<std::pair<int, int>> todo{{p.Words[1].gc, p.Words[1].gr}};
-    int reached = 0;
-    while (!todo.empty()) {
-        const auto [c, r] = todo.back();
-        todo.pop_back();
-        if (!letter(c, r) || seen(c, r))
-            continue;
-        seen(c, r) = true;
-        ++reached;
-        todo.insert(todo.end(), {{c + 1, r}, {c - 1, r}, {c, r + 1}, {c, r - 1}});
-    }
-    return reached == cells ? "" : "more than one piece";
+    if (const std::string refusal = WritePuzFile(p, "", false).refusal; !refusal.empty())
+        return refusal;
+    const GridPieces pieces = CountPieces(p);
+    return pieces.pieces == 1 && pieces.uncrossed == 0 ? "" : "more than one piece";
 }
 
 } // namespace
@@ -96,16 +66,6 @@ private slots:
             }
             QVERIFY(size ? p.gcols == size && p.grows == size : lastColumn && lastRow);
         }
-    }
-
-    void listsThatCannotConnectAreRefused()
-    {
-        // A one-letter word crosses nothing; a word longer than the grid fits nowhere.
-        Puzzle p = MakePuzzle({{"CAT"}, {"A"}});
-        QCOMPARE(ConnectedRefusal(p, Sizing::Auto), "Word 2 \"A\" has one letter, so it cannot cross another word");
-        p = MakePuzzle({{"CAT"}, {"ABCDEFGHIJKLMNOP"}});
-        QCOMPARE(ConnectedRefusal(p, Sizing::Fixed), "Word 2 \"ABCDEFGHIJKLMNOP\" is longer than the grid");
-        QCOMPARE(ConnectedRefusal(p, Sizing::Auto), "");
     }
 };
 

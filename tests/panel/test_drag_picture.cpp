@@ -1,5 +1,6 @@
 // The picture of a dragged word: its letters, cell lines and outline in blue
 // over the part of the grid picture beneath it.
+#include "grid_pixels.h"
 #include "panel/drag_picture.h"
 
 #include <QTest>
@@ -35,16 +36,9 @@ private slots:
         QCOMPARE(picture.pixel(34, 20), qRgb(39, 15, 100));
         QCOMPARE(picture.pixel(3, 3), WHITE);    // above the grid
         QCOMPARE(picture.pixel(36, 10), WHITE);  // right of the grid
-        const auto letterInk = [&picture](int cell) {
-            int ink = 0;
-            for (int y = 8; y < 21; ++y)
-                for (int x = cell * 20 + 8; x < cell * 20 + 20; ++x)
-                    ink += picture.pixel(x, y) == BLUE ? 1 : 0;
-            return ink;
-        };
-        QVERIFY(letterInk(0) > 5);
-        QCOMPARE(letterInk(1), 0);
-        QVERIFY(letterInk(2) > 5);
+        QVERIFY(LetterInk(picture, 1, 1, BLUE) > 5);
+        QCOMPARE(LetterInk(picture, 2, 1, BLUE), 0);
+        QVERIFY(LetterInk(picture, 3, 1, BLUE) > 5);
     }
 };
 

@@ -1,23 +1,19 @@
 // The player's answers between the word list and the play grid: judging a
-// crossing letter, Get Word, Clear Current Word, and words outside the grid.
+// crossing letter, Get Word and Clear Current Word.
 #include "play/play_commands.h"
 #include "puzzle_builder.h"
 
-#include <QStringList>
 #include <QTest>
 
 namespace {
 
-// Four words around a black centre cell, in this list order:
-//     CAT     1 CAT across (1,1)   2 COW down (1,1)
-//     O#E     3 TEN down (3,1)     4 WIN across (1,3)
-//     WIN
-Puzzle Ring(const QStringList &answers)
+using Answers = std::vector<std::string>;
+
+// The ring of words (see Ring) in play mode with these answers in the play grid.
+Puzzle PlayedRing(const Answers &answers)
 {
-    Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"WIN", 1, 3, "Acro"}});
-    p.runmode = RunMode::Play;
-    for (int w = 1; w <= answers.size(); ++w)
-        p.Words[w].pword.assign(answers[w - 1].toStdString());
+    Puzzle p = Ring(answers);
+    SetPlaying(p);
     PwordsToPgrid(p);
     return p;
 }
@@ -53,22 +49,22 @@ private slots:
 
     void getWordAgainstAnEarlierAndALaterCrossingWord_data()
     {
-        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("curw");
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("cow");  // COW's answer afterwards
         QTest::addColumn<QString>("caption");
         QTest::newRow("COW revealed after a wrong CAT")
-            << QStringList{"XAT"} << 2 << "XAT\nO# \nW  " << "XOW" << " 0 out of  4 words are Correct!";
+            << Answers{"XAT"} << 2 << "XAT\nO# \nW  " << "XOW" << " 0 out of  4 words are Correct!";
         QTest::newRow("CAT revealed before a wrong COW")
-            << QStringList{"", "XOW"} << 1 << "CAT\nO# \nW  " << "COW" << " 2 out of  4 words are Correct!";
+            << Answers{"", "XOW"} << 1 << "CAT\nO# \nW  " << "COW" << " 2 out of  4 words are Correct!";
     }
     void getWordAgainstAnEarlierAndALaterCrossingWord()
     {
         // An earlier word in the list keeps its letter in the shared cell; a later one takes the revealed letter.
-        QFETCH(QStringList, answers);
+        QFETCH(Answers, answers);
         QFETCH(int, curw);
-        Puzzle p = Ring(answers);
+        Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);
         const std::optional<PlayStat> stat = GetWord(p);
         QVERIFY(stat.has_value());
@@ -80,46 +76,26 @@ private slots:
 
     void clearingAWordKeepsOnlyRightPartnersLetters_data()
     {
-        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("curw");
         QTest::addColumn<QString>("rows");
         QTest::newRow("WIN cleared, right COW and wrong TAN")
-            << QStringList{"CAT", "COW", "TAN", "WIN"} << 4 << "CAT\nO#A\nW  ";
+            << Answers{"CAT", "COW", "TAN", "WIN"} << 4 << "CAT\nO#A\nW  ";
         QTest::newRow("TEN cleared, wrong CUT and right WIN")
-            << QStringList{"CUT", "COW", "TEN", "WIN"} << 3 << "CU \nO# \nWIN";
+            << Answers{"CUT", "COW", "TEN", "WIN"} << 3 << "CU \nO# \nWIN";
     }
     void clearingAWordKeepsOnlyRightPartnersLetters()
     {
         // A right crossing word keeps its letter in the shared cell; a wrong one loses it there and keeps the rest.
-        QFETCH(QStringList, answers);
+        QFETCH(Answers, answers);
         QFETCH(int, curw);
-        Puzzle p = Ring(answers);
+        Puzzle p = PlayedRing(answers);
         p.curw = int16_t(curw);
         QVERIFY(ClearCurrentWord(p).has_value());
         QTEST(QString::fromStdString(PlayRows(p, 3, 3)), "rows");
         QCOMPARE(p.Words[curw].pword.trimmed(), std::string());
         QCOMPARE(p.Words[curw].pwok, 0);
         QVERIFY(p.changed);
-    }
-
-    void wordsOutsideTheGridKeepTheirAnswers()
-    {
-        // Saving in design mode reads no cell of a word outside the grid: it keeps answer and judge and counts by them.
-        Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG", 0}, {"EMU", 0}});
-        const QStringList answers{"CAT", "DOG", "EMX"};
-        for (int w = 1; w <= 3; ++w)
-            p.Words[w].pword.assign(answers[w - 1].toStdString());
-        p.Words[2].pwok = 1;
-        p.Words[3].stat = STAT_PLACED;  // recorded beyond the last column
-        p.Words[3].gc = 23;
-        p.Words[3].gr = 5;
-        for (int c = 1; c <= 3; ++c)
-            p.Pgrid(c, 1) = "CAT"[c - 1];
-        PgridToPwords(p);
-        QCOMPARE(p.Words[2].pword.trimmed(), std::string("DOG"));
-        QCOMPARE(p.Words[3].pword.trimmed(), std::string("EMX"));
-        QCOMPARE(p.Words[3].pwok, 0);
-        QCOMPARE(p.ncorrect, 2);
     }
 };
 

@@ -26,12 +26,40 @@ Puzzle MakePuzzle(const std::vector<WordSpec> &words, int gcols, int grows)
         entry.stat = STAT_PLACED;
         entry.gc = int16_t(item.col);
         entry.gr = int16_t(item.row);
-        entry.dr = DirectionFromBytes(item.dr).value();
+        SetDirection(entry, item.dr);
     }
     LoadGrid(p);
     GenGridNbrs(p);
     p.changed = false;
     return p;
+}
+
+Puzzle Ring(const std::vector<std::string> &answers)
+{
+    Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}, {"WIN", 1, 3, "Acro"}});
+    for (std::size_t w = 0; w < answers.size(); ++w)
+        p.Words[int(w) + 1].pword.assign(answers[w]);
+    return p;
+}
+
+std::string DirectionOf(const WordEntry &entry)
+{
+    return std::string(DirectionBytes(entry.dr));
+}
+
+void SetDirection(WordEntry &entry, const std::string &dr)
+{
+    entry.dr = DirectionFromBytes(dr).value();
+}
+
+void SetPlaying(Puzzle &p)
+{
+    p.runmode = RunMode::Play;
+}
+
+QByteArray FileBytes(const Puzzle &p)
+{
+    return QByteArray::fromStdString(WritePuzzleFile(p));
 }
 
 std::string GridRows(const Grid<char> &grid, int cols, int rows)

@@ -1,4 +1,6 @@
 // gridly-tool run as a user runs it: its messages, exit status and files.
+#include "test_files.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -25,19 +27,6 @@ Run Tool(const QStringList &args, const QString &folder)
     return {tool.exitCode(), tool.readAllStandardOutput(), tool.readAllStandardError()};
 }
 
-void Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
 } // namespace
 
 class TestTool : public QObject {
@@ -56,6 +45,8 @@ private slots:
         QTest::newRow("missing") << QStringList{"check", "none.gly"} << 1 << "gridly-tool: none.gly: No such file or directory\n";
         QTest::newRow("cannot connect") << QStringList{"make", "one.txt", "out.gly", "--connected"} << 1
                                         << "gridly-tool: one.txt: Word 2 \"A\" has one letter, so it cannot cross another word\n";
+        QTest::newRow("longer than the grid") << QStringList{"make", "long.txt", "out.gly", "--connected", "--size", "15x15"}
+                                              << 1 << "gridly-tool: long.txt: Word 2 \"ABCDEFGHIJKLMNOP\" is longer than the grid\n";
         QTest::newRow("format") << QStringList{"export", "damaged.gly", "out.gly"} << 2
                                 << "gridly-tool: out.gly: the name must end in .ipuz, .puz or .pdf\n";
         QTest::newRow("size") << QStringList{"make", "one.txt", "out.gly", "--size", "30x30"} << 2
@@ -70,15 +61,16 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, message);
         QTemporaryDir folder;
-        Write(folder.filePath("words.txt"), "cat\tA pet\ndog!\tIt barks\n");
-        Write(folder.filePath("one.txt"), "cat\tA pet\na\tA letter\n");
-        Write(folder.filePath("damaged.gly"), QByteArray("GRIDLYPv1.00)\0", 14));
-        Write(folder.filePath("out.gly"), "old");
+        WriteBytes(folder.filePath("words.txt"), "cat\tA pet\ndog!\tIt barks\n");
+        WriteBytes(folder.filePath("one.txt"), "cat\tA pet\na\tA letter\n");
+        WriteBytes(folder.filePath("long.txt"), "cat\tA pet\nabcdefghijklmnop\tLong\n");
+        WriteBytes(folder.filePath("damaged.gly"), QByteArray("GRIDLYPv1.00)\0", 14));
+        WriteBytes(folder.filePath("out.gly"), "old");
         const Run run = Tool(args, folder.path());
         QCOMPARE(run.err, message);
         QCOMPARE(run.status, status);
-        QCOMPARE(Read(folder.filePath("out.gly")), "old");
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 4);
+        QCOMPARE(ReadBytes(folder.filePath("out.gly")), "old");
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 5);
     }
 
     void makeCheckAndExportAConnectedPuzzle()
@@ -86,26 +78,23 @@ private slots:
         // make --connected writes a puzzle that check opens as one piece; the same seed gives the same
         // bytes; it exports to both formats, and a word .puz cannot hold is refused.
         QTemporaryDir folder;
-        Write(folder.filePath("words.txt"), "cat\tA pet\ncow\tIt gives milk\nwind\tMoving air\ntown\tSmall city\n");
-        Write(folder.filePath("blank.txt"), "ice cream\tCold\n");
+        WriteBytes(folder.filePath("words.txt"), "cat\tA pet\ncow\tIt gives milk\nwind\tMoving air\ntown\tSmall city\n");
+        WriteBytes(folder.filePath("blank.txt"), "ice cream\tCold\n");
         const QStringList make{"make", "words.txt", "a.gly", "--connected", "--seed", "7"};
         QCOMPARE(Tool(make, folder.path()).status, 0);
-        const QByteArray made = Read(folder.filePath("a.gly"));
+        const QByteArray made = ReadBytes(folder.filePath("a.gly"));
         QCOMPARE(Tool(make, folder.path()).status, 0);
-        QCOMPARE(Read(folder.filePath("a.gly")), made);
+        QCOMPARE(ReadBytes(folder.filePath("a.gly")), made);
         QCOMPARE(Tool({"check", "a.gly"}, folder.path()).out,
                  "a.gly: opens: 4 words, 4 in the grid of 15 x 15 cells; 1 piece, 0 words cross nothing\n");
         QCOMPARE(Tool({"export", "a.gly", "a.puz"}, folder.path()).status, 0);
         QCOMPARE(Tool({"export", "a.gly", "a.ipuz", "--answers"}, folder.path()).status, 0);
-        QCOMPARE(Read(folder.filePath("a.puz")).mid(2, 11), "ACROSS&DOWN");
-        QVERIFY(Read(folder.filePath("a.ipuz")).contains("\"saved\""));
+        QCOMPARE(ReadBytes(folder.filePath("a.puz")).mid(2, 11), "ACROSS&DOWN");
+        QVERIFY(ReadBytes(folder.filePath("a.ipuz")).contains("\"saved\""));
         // The printed page as PDF: clues as text, the grid's words only with --solution.
         const auto pageText = [&](const QStringList &options) {
             Tool(QStringList{"export", "a.gly", "a.pdf"} + options, folder.path());
-            QProcess text;
-            text.start("pdftotext", {folder.filePath("a.pdf"), "-"});
-            text.waitForFinished();
-            return QString::fromUtf8(text.readAllStandardOutput());
+            return ProgramOutput("pdftotext", {folder.filePath("a.pdf"), "-"});
         };
         const QString worksheet = pageText({});
         QVERIFY(worksheet.contains("Across") && worksheet.contains("- A pet") && !worksheet.contains('W'));

@@ -1,28 +1,12 @@
-// The grid picture read back pixel by pixel, in design and play mode, and the
-// conversion between grid cells and window points.
+// The grid picture read back pixel by pixel, in design and play mode and at
+// pixel ratio 2.
+#include "grid_pixels.h"
 #include "puzzle_builder.h"
-#include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
 
 #include <QTest>
 
 namespace {
-
-// A pixel of cell (c, r) away from its letter and its number.
-QRgb CellPaper(const QImage &image, int c, int r)
-{
-    return image.pixel((c - 1) * 20 + 4, (r - 1) * 20 + 17);
-}
-
-// Black pixels where the letter of cell (c, r) is drawn.
-int LetterInk(const QImage &image, int c, int r)
-{
-    int ink = 0;
-    for (int x = (c - 1) * 20 + 8; x < c * 20; ++x)
-        for (int y = (r - 1) * 20 + 8; y < r * 20; ++y)
-            ink += image.pixel(x, y) == qRgb(0, 0, 0) ? 1 : 0;
-    return ink;
-}
 
 // CAT across and COW down from cell (1, 1) on a teal background.
 Puzzle Crossing()
@@ -37,16 +21,6 @@ Puzzle Crossing()
 class TestView : public QObject {
     Q_OBJECT
 private slots:
-    void pictureIsOnePixelWiderThanItsCells()
-    {
-        // 15 x 15 cells give 301 x 301 pixels, 16 x 20 give 321 x 401.
-        QCOMPARE(RenderGrid(Crossing(), false).size(), QSize(301, 301));
-        Puzzle p;
-        p.gcols = 16;
-        p.grows = 20;
-        QCOMPARE(RenderGrid(p, false).size(), QSize(321, 401));
-    }
-
     void wordCellsAreWhiteWithLettersOnTheBackgroundBetweenBlackLines()
     {
         // Word cells are white and carry their letter, other cells show the background colour, grid lines are black.
@@ -58,23 +32,11 @@ private slots:
             QCOMPARE(image.pixel(line), qRgb(0, 0, 0));
     }
 
-    void gridWordsOffHidesTheLettersAndDraggingGreysTheBackground()
-    {
-        // With grid words off the word cells stay white without letters; while a word is dragged the background is grey.
-        Puzzle p = Crossing();
-        p.gridwrd = false;
-        p.dragging = true;
-        const QImage image = RenderGrid(p, false);
-        QCOMPARE(LetterInk(image, 3, 1), 0);
-        QCOMPARE(CellPaper(image, 3, 1), qRgb(255, 255, 255));
-        QCOMPARE(CellPaper(image, 3, 3), qRgb(128, 128, 128));
-    }
-
     void playModeMarksRightWordsYellowWithTheIndicator()
     {
         // In play mode, with the indicator on, a right word is yellow over its whole length, the crossing cell included.
         Puzzle p = Crossing();
-        p.runmode = RunMode::Play;
+        SetPlaying(p);
         p.Words[1].pword.assign("CAT");
         p.Words[1].pwok = 1;
         const QImage image = RenderGrid(p, true);
@@ -95,32 +57,6 @@ private slots:
         const QRect letter(96, 16, 24, 24);  // the letter of cell (3, 1)
         const QImage scaled = RenderGrid(Crossing(), false).scaled(602, 602);
         QVERIFY(two.copy(letter) != scaled.copy(letter));
-    }
-
-    void pointToCell_data()
-    {
-        QTest::addColumn<double>("offset");  // from pb's left (or top) edge
-        QTest::addColumn<int>("cell");
-        QTest::newRow("20: the line after the first cell") << 20.0 << 1;
-        QTest::newRow("21") << 21.0 << 2;
-        QTest::newRow("40") << 40.0 << 2;
-        QTest::newRow("41") << 41.0 << 3;
-    }
-    void pointToCell()
-    {
-        // A grid line belongs to the cell before it.
-        QFETCH(double, offset);
-        QFETCH(int, cell);
-        const CellHit hit = GetCRpos(100, 50, 100 + offset, 50 + offset);
-        QCOMPARE(hit.ptcol, cell);
-        QCOMPARE(hit.ptrow, cell);
-    }
-
-    void cellToPoint()
-    {
-        // The top-left corner of cell (1, 1) is pb's own corner; cell (3, 2) lies 40 and 20 pixels from it.
-        QCOMPARE(GetXYpos(100, 50, 1, 1), (CellCorner{100, 50}));
-        QCOMPARE(GetXYpos(100, 50, 3, 2), (CellCorner{140, 70}));
     }
 };
 

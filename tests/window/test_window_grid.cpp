@@ -1,20 +1,12 @@
 // The grid commands of the main window: the generate commands with their
-// question and failure box, Set to Minimun Size, the column bar, Auto Put
-// Word and Clear Grid.
-#include "document/puzzle_file.h"
-#include "panel/row_label.h"
-#include "puzzle_builder.h"
+// question and failure box, the column bar and Set to Minimun Size, Auto Put
+// Word, the move buttons and Clear Grid.
+#include "view/grid_renderer.h"
 #include "window_fixture.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
-
-static QByteArray Bytes(const Puzzle &p)
-{
-    return QByteArray::fromStdString(WritePuzzleFile(p));
-}
 
 class TestWindowGrid : public QObject {
     Q_OBJECT
@@ -32,8 +24,8 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<QString>("failure");
-        const QByteArray good = Bytes(MakePuzzle({{"CAT"}, {"ACE"}, {"TEA"}, {"EAT"}}));
-        const QByteArray bad = Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRSTUVWX"}, {std::string(24, 'Y')}}));
+        const QByteArray good = FileBytes(MakePuzzle({{"CAT"}, {"ACE"}, {"TEA"}, {"EAT"}}));
+        const QByteArray bad = FileBytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQRSTUVWX"}, {std::string(24, 'Y')}}));
         QTest::newRow("auto size cuts the grid") << good << "cb_procAutosz" << QSize(15, 15) << "";
         QTest::newRow("fixed size keeps the size") << good << "cb_procfixsize" << QSize(19, 17) << "";
         QTest::newRow("auto size fails") << bad << "cb_procAutosz" << QSize(19, 17)
@@ -56,62 +48,49 @@ private slots:
         f->click(command);
         const QList<ShownMessage> &shown = f->desktop.messages;
         QCOMPARE(shown.size(), failure.isEmpty() ? 1 : 2);
-        QCOMPARE(shown[0].text + '|' + shown[0].title, QStringLiteral("Process a New Crossword Grid|New Grid"));
+        QCOMPARE(f->shown(0), QStringLiteral("Process a New Crossword Grid|New Grid"));
         QVERIFY(shown[0].buttons == Desktop::Buttons::YesNo);
-        if (!failure.isEmpty()) {
-            QCOMPARE(shown[1].text + '|' + shown[1].title, failure + "|Unabled to Generate Grid");
-            QVERIFY(shown[1].icon == Desktop::Icon::Information);
-        }
+        if (!failure.isEmpty())
+            QVERIFY(f->shown(1) == failure + "|Unabled to Generate Grid" && shown[1].icon == Desktop::Icon::Information);
         QCOMPARE(QSize(f->puzzle().gcols, f->puzzle().grows), size);
         QCOMPARE(f->control<QScrollBar>("scr_gcols")->value(), size.width());
         QCOMPARE(f->window->gridImage().size(), size * 20 + QSize(1, 1));
         QCOMPARE(f->puzzle().nplaced, failure.isEmpty() ? 4 : 0);
     }
 
-    void withNoWordsGenerateAsksNothingAndMinimumSizeIsFifteen()
+    void columnBarAndMinimumSizeKeepToTheWords()
     {
-        // With no words both generate commands are disabled and even a click asks nothing; "Set to Minimun
-        // Size" gives 15 x 15 and leaves the empty puzzle unchanged.
-        for (const char *name : {"cb_procAutosz", "cb_procfixsize"}) {
-            QVERIFY(!f->control<QAbstractButton>(name)->isEnabled());
-            f->control<QAbstractButton>(name)->setEnabled(true);
-            f->click(name);
-        }
-        QVERIFY(f->desktop.messages.isEmpty());
-        f->click("cb_resize");
-        QCOMPARE(QSize(f->puzzle().gcols, f->puzzle().grows), QSize(15, 15));
-        QCOMPARE(f->window->gridImage().size(), QSize(301, 301));
-        QVERIFY(!f->puzzle().changed);
-    }
-
-    void columnBarSnapsBackToTheLastUsedColumn()
-    {
-        // The column bar moved to 18 with a word from column 3 to 20 goes back to 20, and 20 becomes the size.
-        f->open(Bytes(MakePuzzle({{"ABCDEFGHIJKLMNOPQR", 3, 1, "Acro"}}, 24, 24)));
+        // The column bar moved to 18 with a word from column 3 to 20 goes back to 20, and 20 becomes the size
+        // of the changed puzzle; "Set to Minimun Size" then takes the rows down to 15 as well.
+        f->open(MakePuzzle({{"ABCDEFGHIJKLMNOPQR", 3, 1, "Acro"}}, 24, 24));
         f->control<QScrollBar>("scr_gcols")->setValue(18);
         QCOMPARE(f->control<QScrollBar>("scr_gcols")->value(), 20);
-        QCOMPARE(f->puzzle().gcols, 20);
+        QVERIFY(f->puzzle().gcols == 20 && f->puzzle().changed);
         QCOMPARE(f->control<QLabel>("lb_gcols")->text(), QStringLiteral("20"));
         QCOMPARE(f->window->gridImage().width(), 401);
+        f->click("cb_resize");
+        QCOMPARE(f->control<QLabel>("lb_grows")->text() + ' ' + QString::number(f->window->gridImage().height()), "15 301");
     }
 
     void autoPutWordThenClearGrid()
     {
-        // "Auto Put Word in Grid" puts the current word at a crossing, numbers it and keeps it selected;
-        // "Clear Grid" asks "Remove Words from Grid" and Yes takes every word out.
-        f->open(Bytes(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"TEA"}})));
-        QTest::mouseClick(f->control<RowLabel>("w_inp_1"), Qt::LeftButton);
+        // "Auto Put Word in Grid" puts the current word at a crossing, numbers it and keeps it selected; a move
+        // button moves the words in the picture too; "Clear Grid" asks "Remove Words from Grid" and Yes takes
+        // every word out.
+        f->open(MakePuzzle({{"CAT", 2, 2, "Acro"}, {"TEA"}}));
+        f->clickRow(1);
         f->click("cb_putword");
         QCOMPARE(SolutionRows(f->puzzle(), 4, 4), std::string("####\n#CAT\n###E\n###A"));
         QCOMPARE(f->puzzle().Words[2].nbr, 2);
         QCOMPARE(f->puzzle().curw, 2);
-        QVERIFY(!f->control<QAbstractButton>("cb_putword")->isEnabled());
+        QVERIFY(!f->enabled("cb_putword"));
+        f->click("mv_words_0");  // up
+        QCOMPARE(SolutionRows(f->puzzle(), 4, 3), std::string("#CAT\n###E\n###A"));
+        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle(), false));
         f->desktop.answer(Desktop::Answer::Yes);
         f->click("cb_cleargrid");
-        const ShownMessage &shown = f->desktop.messages.value(0);
-        QCOMPARE(shown.text + '|' + shown.title, QStringLiteral("Remove Words from Grid|Clear Grid"));
-        QCOMPARE(f->puzzle().nplaced, 0);
-        QVERIFY(!f->control<QAbstractButton>("cb_cleargrid")->isEnabled());
+        QCOMPARE(f->shown(0), QStringLiteral("Remove Words from Grid|Clear Grid"));
+        QVERIFY(f->puzzle().nplaced == 0 && !f->enabled("cb_cleargrid"));
     }
 };
 

@@ -1,16 +1,9 @@
 // Printing the puzzle from the main window: nothing without a placed word, the
 // question for an unfinished grid, and what the printer is handed.
-#include "document/puzzle_file.h"
-#include "puzzle_builder.h"
 #include "window_fixture.h"
 
 #include <QRegularExpression>
 #include <QTest>
-
-static QByteArray Bytes(const Puzzle &p)
-{
-    return QByteArray::fromStdString(WritePuzzleFile(p));
-}
 
 class TestWindowPrint : public QObject {
     Q_OBJECT
@@ -21,13 +14,13 @@ private slots:
         QTest::addColumn<QString>("answer");  // "" when nothing is asked
         QTest::addColumn<bool>("printer");
         QTest::addColumn<QStringList>("printed");
-        const QByteArray unfinished = Bytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG"}}));
+        const QByteArray unfinished = FileBytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"DOG"}}));
         const QByteArray complete =
-            Bytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}));
+            FileBytes(MakePuzzle({{"CAT", 1, 1, "Acro"}, {"COW", 1, 1, "Down"}, {"TEN", 3, 1, "Down"}}));
         const QStringList top{"picture 12,240 64x67", "grid 3243,240 301x301", "print 0,7740 Across",
                               "line 5500,7740 Down", "print 0,7980 1- Clue of CAT"};
-        QTest::newRow("no words") << Bytes(MakePuzzle({})) << "" << true << QStringList();
-        QTest::newRow("no word in the grid") << Bytes(MakePuzzle({{"CAT"}, {"DOG"}})) << "" << true << QStringList();
+        QTest::newRow("no words") << FileBytes(MakePuzzle({})) << "" << true << QStringList();
+        QTest::newRow("no word in the grid") << FileBytes(MakePuzzle({{"CAT"}, {"DOG"}})) << "" << true << QStringList();
         QTest::newRow("unfinished, No") << unfinished << "No" << true << QStringList();
         QTest::newRow("unfinished, Yes") << unfinished << "Yes" << true << top + QStringList{"end"};
         QTest::newRow("complete") << complete << "" << true
@@ -54,10 +47,9 @@ private slots:
         f.click("cb_print");
         QCOMPARE(f.desktop.messages.size(), answer.isEmpty() ? 0 : 1);
         if (!answer.isEmpty()) {
-            const ShownMessage &shown = f.desktop.messages[0];
-            QCOMPARE(shown.text + '|' + shown.title,
-                     QStringLiteral("Crossword Grid is Not Completed, Continue Printing|Print"));
-            QVERIFY(shown.buttons == Desktop::Buttons::YesNo && shown.icon == Desktop::Icon::Question);
+            QCOMPARE(f.shown(0), QStringLiteral("Crossword Grid is Not Completed, Continue Printing|Print"));
+            QVERIFY(f.desktop.messages[0].buttons == Desktop::Buttons::YesNo
+                    && f.desktop.messages[0].icon == Desktop::Icon::Question);
         }
         QTEST(f.desktop.printed.filter(QRegularExpression("^(picture|grid|print|line|end)")), "printed");
         QVERIFY(f.desktop.printed.isEmpty() || f.desktop.printedPictures.value(1) == f.window->gridImage());
