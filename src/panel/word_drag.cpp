@@ -56,6 +56,7 @@ void WordDrag::SetDirectionControl(Direction dr)
     const bool toDown = m_turnTo == Direction::Down;
     drg_change->setPixmap(toDown ? drgd_ico : drga_ico);
     drg_change->setToolTip(toDown ? QStringLiteral("Down") : QStringLiteral("Across"));
+    drg_change->setAccessibleName(drg_change->toolTip());
     m_overControl = false;
 }
 

@@ -68,10 +68,17 @@ void PgridToPwords(Puzzle &p)
     }
 }
 
-PlayStat PGridStat(Puzzle &p)
+std::string ScoreCaption(const Puzzle &p)
 {
     if (p.ncorrect != p.nwords)
-        return {signedNumber(p.ncorrect) + " out of " + signedNumber(p.nwords) + " words are Correct!", false};
-    p.curw = 0;
-    return {"Crossword Completed!!!", true};
+        return signedNumber(p.ncorrect) + " out of " + signedNumber(p.nwords) + " words are Correct!";
+    return "Crossword Completed!!!";
+}
+
+PlayStat PGridStat(Puzzle &p)
+{
+    const bool completed = p.ncorrect == p.nwords;
+    if (completed)
+        p.curw = 0;
+    return {ScoreCaption(p), completed};
 }

@@ -38,5 +38,7 @@ struct PlayStat {
 };
 
 // " 2 out of  5 words are Correct!", or "Crossword Completed!!!" when ncorrect
-// equals nwords. In the completed state curw becomes 0.
+// equals nwords.
+std::string ScoreCaption(const Puzzle &p);
+// The score line; in the completed state curw becomes 0.
 PlayStat PGridStat(Puzzle &p);

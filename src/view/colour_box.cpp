@@ -4,9 +4,10 @@
 
 #include <QMouseEvent>
 
-ColourBox::ColourBox(QWidget *parent, int index, const QColor &color)
+ColourBox::ColourBox(QWidget *parent, int index, const QColor &color, const QString &name)
     : QFrame(parent), m_index(index), m_color(color)
 {
+    setAccessibleName(name);
     SetBackground(this, color);
     QPalette pal = palette();
     // The chosen box's border: black, or white where black would not show.
@@ -20,6 +21,7 @@ void ColourBox::setChosen(bool chosen)
 {
     setFrameStyle(chosen ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     setLineWidth(1);
+    setAccessibleDescription(chosen ? QStringLiteral("Chosen grid colour") : QString());
 }
 
 void ColourBox::mouseReleaseEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 // One of the six grid colour boxes: a patch of colour that shows a single-line
-// border while it is the chosen one, and reports a click with its index.
+// border while it is the chosen one, and reports a click with its index. Its
+// accessible name is its colour's; the chosen one's description says so.
 #pragma once
 
 #include <QFrame>
@@ -7,7 +8,7 @@
 class ColourBox : public QFrame {
     Q_OBJECT
 public:
-    ColourBox(QWidget *parent, int index, const QColor &color);
+    ColourBox(QWidget *parent, int index, const QColor &color, const QString &name);
 
     QColor color() const { return m_color; }
     void setChosen(bool chosen);

@@ -52,6 +52,7 @@ QToolButton *PictureButton(QWidget *parent, const char *name, int left, int top,
 {
     auto *button = Named(new QToolButton(parent), name, left, top, size, size);
     button->setToolTip(tip);
+    button->setAccessibleName(tip);  // what a screen reader says for a picture without words
     button->setIcon(Icon(icon));
     const int px = TwipsToPixels(size);
     button->setIconSize(QSize(px - 4, px - 4));

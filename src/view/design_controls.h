@@ -33,6 +33,7 @@ QGroupBox *FrameAt(QWidget *parent, const char *name, int left, int top, int wid
 QLabel *LabelAt(QWidget *parent, const char *name, const QString &caption, int left, int top, int width, int height);
 QFrame *LineAt(QWidget *parent, int left, int top, int width, int height, QFrame::Shape shape);
 ShapeBox *ShapeAt(QWidget *parent, const char *name, const QColor &border, int left, int top, int width, int height);
-// A square button showing a picture and a tooltip, which never takes the focus.
+// A square button showing a picture and a tooltip, which is also its
+// accessible name; it never takes the focus.
 QToolButton *PictureButton(QWidget *parent, const char *name, int left, int top, const QString &tip,
                            const QString &icon, int size = 420);

@@ -3,8 +3,36 @@
 #include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+
+namespace {
+
+// The grid as assistive technology sees it: a picture with a name and a
+// description that GridPicture gives when asked.
+class AccessibleGrid : public QAccessibleWidget {
+public:
+    explicit AccessibleGrid(GridPicture *grid) : QAccessibleWidget(grid, QAccessible::Graphic) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return QStringLiteral("Crossword Grid");
+        if (t == QAccessible::Description)
+            return static_cast<const GridPicture *>(widget())->description();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *AccessibleGridFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("GridPicture"))
+        return new AccessibleGrid(static_cast<GridPicture *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 QRect WordBoxRect(int col, int row, int lw, bool across)
 {
@@ -19,6 +47,8 @@ QRect WordBoxRect(const WordEntry &entry)
 
 GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(AccessibleGridFactory), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::ClickFocus);
 }
@@ -28,6 +58,14 @@ void GridPicture::setImage(const QImage &image)
     m_image = image;
     resize(WindowSize(image));
     update();
+}
+
+void GridPicture::descriptionChanged()
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void GridPicture::paintEvent(QPaintEvent *event)

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include <functional>
+
 // The red box over a word of lw cells from cell (col, row), in the grid
 // picture's pixels: a cell's side long per letter, 22 pixels thick.
 QRect WordBoxRect(int col, int row, int lw, bool across);
@@ -26,6 +28,13 @@ public:
     void setImage(const QImage &image);
     const QImage &image() const { return m_image; }
 
+    // What the picture says to assistive technology in words; asked for
+    // whenever it is read, so it is never out of date.
+    void setDescriber(std::function<QString()> describe) { m_describe = std::move(describe); }
+    QString description() const { return m_describe ? m_describe() : QString(); }
+    // Tells assistive technology that the description may read otherwise now.
+    void descriptionChanged();
+
 signals:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos);
     void mouseMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint pos);
@@ -39,4 +48,5 @@ protected:
 
 private:
     QImage m_image;
+    std::function<QString()> m_describe;
 };

@@ -36,9 +36,12 @@ CommandColumn::CommandColumn(QWidget *window)
     title->setToolTip(QStringLiteral("Change Grid Box Color"));
     constexpr std::array<std::array<int, 2>, 6> boxPlaces{{{90, 435}, {390, 435}, {690, 435},
                                                            {690, 750}, {390, 750}, {90, 750}}};
+    const std::array<QString, 6> colourNames{QStringLiteral("White"), QStringLiteral("Light Grey"),
+                                             QStringLiteral("Grey"),  QStringLiteral("Teal"),
+                                             QStringLiteral("Black"), QStringLiteral("Dark Grey")};
     for (std::size_t i = 0; i < cl_gbox.size(); ++i) {
         const Rgb rgb = GRID_BOX_COLOURS[i];
-        cl_gbox[i] = new ColourBox(fr_cmd, int(i), QColor(rgb.r, rgb.g, rgb.b));
+        cl_gbox[i] = new ColourBox(fr_cmd, int(i), QColor(rgb.r, rgb.g, rgb.b), colourNames[i]);
         cl_gbox[i]->setObjectName(QStringLiteral("cl_gbox_%1").arg(i));
         PlaceTwips(cl_gbox[i], boxPlaces[i][0], boxPlaces[i][1], 240, 240);
     }

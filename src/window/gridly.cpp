@@ -6,10 +6,12 @@
 #include "play/play_side.h"
 #include "view/colour_box.h"
 #include "view/design_controls.h"
+#include "view/grid_description.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
 #include "view/svg_icon.h"
 #include "view/twips.h"
+#include "view/widget_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,6 +104,7 @@ void gridly::connectControls()
     connect(c.scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(c.scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
+    pb->setDescriber([this] { return WidgetText(GridDescription(m_puzzle)); });
 
     // The drag follows the pointer over the grid and the rows.
     connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
@@ -148,6 +151,7 @@ void gridly::connectControls()
         if (shown)
             cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
         cr_cw->setVisible(shown);
+        pb->descriptionChanged();
     });
     connect(m_play, &PlaySide::gridFocusWanted, pb, [this] { pb->setFocus(); });
     connect(m_play, &PlaySide::designChosen, this, [this] {

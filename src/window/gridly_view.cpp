@@ -29,6 +29,7 @@ void gridly::DisplayGrid()
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
              frame.top() + (frame.height() / 2 - pb->height() / 2) - 1);
     m_drag->SetGrid(pb->geometry(), pb->image());
+    pb->descriptionChanged();
 }
 
 void gridly::showEvent(QShowEvent *event)
@@ -65,6 +66,7 @@ void gridly::DispWInp()
     else if (RowOf(p.curw, p.wtop, p.nwords) >= 0)
         cr_cw->setVisible(p.Words[p.curw].placed());
     m_entry->ShowCurrentWord();
+    pb->descriptionChanged();
 }
 
 // A press on a panel row, by the user or the program: its word w becomes
