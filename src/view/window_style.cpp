@@ -14,6 +14,15 @@ const QColor SIZE_BAR_BORDER(0x9a, 0x9a, 0x9a);
 const QColor SIZE_BAR_HANDLE(0x6f, 0x87, 0xa8);
 constexpr int SIZE_BAR_HANDLE_MIN = 10;
 
+// What black at this opacity looks like over a colour, as an opaque colour:
+// filling with it is a plain copy, where a blend of a large area would make the
+// painter start worker threads.
+QColor Shade(const QColor &under, int alpha)
+{
+    const auto shade = [alpha](int channel) { return (channel * (255 - alpha) + 127) / 255; };
+    return QColor(shade(under.red()), shade(under.green()), shade(under.blue()));
+}
+
 bool IsSizeBar(const QWidget *widget)
 {
     return qobject_cast<const SizeBar *>(widget) != nullptr;
@@ -46,21 +55,22 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
         return;
     }
     // The frame's outer line starts one pixel in from the left and four down,
-    // below the title when there is one. Its shades are black over the
-    // window's colour: a faint fill, a lighter inner line and a darker outer
-    // one with rounded corners.
+    // below the title when there is one. Its shades darken the window's
+    // colour: a faint fill, a lighter inner line and a darker outer one with
+    // rounded corners.
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
     const int title = titled ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
                                     option->fontMetrics.height())
                              : 0;
     const QRect frame = option->rect.adjusted(1, 4 + title, 0, 0);
+    const QColor window = option->palette.color(QPalette::Window);
     painter->save();
-    painter->fillRect(frame.adjusted(2, 2, -2, -2), QColor(0, 0, 0, 3));
-    painter->setPen(QColor(0, 0, 0, 7));
+    painter->fillRect(frame.adjusted(2, 2, -2, -2), Shade(window, 3));
+    painter->setPen(Shade(window, 7));
     painter->drawRect(frame.adjusted(1, 1, -2, -2));
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QColor(0, 0, 0, 26));
+    painter->setPen(Shade(window, 26));
     painter->setBrush(Qt::NoBrush);
     painter->drawRoundedRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5), 1.0, 1.0);
     painter->restore();
