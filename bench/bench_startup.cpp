@@ -173,6 +173,6 @@ void BM_StartBesideABareWindow(benchmark::State &state)
     state.counters["start_ratio_to_empty"] = ratios(ms[0], ms[2]);
     state.counters["memory_ratio_to_empty"] = ratios(mb[0], mb[2]);
 }
-BENCHMARK(BM_StartBesideABareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(25);
+BENCHMARK(BM_StartBesideABareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(61);
 
 } // namespace

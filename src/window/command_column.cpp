@@ -4,6 +4,7 @@
 #include "document/gridlymod.h"
 #include "view/colour_box.h"
 #include "view/design_controls.h"
+#include "view/size_bar.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -12,16 +13,9 @@
 namespace {
 
 // Too small for arrows: a track that steps one cell per click, and a handle.
-QScrollBar *SizeBar(QWidget *parent, Qt::Orientation orientation)
+QScrollBar *MakeSizeBar(QWidget *parent, Qt::Orientation orientation)
 {
-    auto *bar = new QScrollBar(orientation, parent);
-    const bool across = orientation == Qt::Horizontal;
-    bar->setStyleSheet(QStringLiteral(
-        "QScrollBar { background: #f4f4f4; border: 1px solid #9a9a9a; border-radius: 2px; }"
-        "QScrollBar::handle { background: #6f87a8; border-radius: 2px; min-%1: 10px; }"
-        "QScrollBar::add-line, QScrollBar::sub-line { %1: 0px; border: none; }"
-        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
-                           .arg(across ? QStringLiteral("width") : QStringLiteral("height")));
+    auto *bar = new SizeBar(orientation, parent);
     bar->setRange(GRIDMIN, GRIDMAX);
     bar->setPageStep(1);
     return bar;
@@ -48,9 +42,9 @@ CommandColumn::CommandColumn(QWidget *window)
     LineAt(fr_cmd, 30, 1080, 960, 30, QFrame::HLine);
     // The size bars are a little thicker than their design (90 twips) so that
     // they can be handled; the labels move aside to make room.
-    scr_gcols = Named(SizeBar(fr_cmd, Qt::Horizontal), "scr_gcols", 75, 1155, 900, 165);
+    scr_gcols = Named(MakeSizeBar(fr_cmd, Qt::Horizontal), "scr_gcols", 75, 1155, 900, 165);
     lb_gcols = LabelAt(fr_cmd, "lb_gcols", QStringLiteral("00"), 420, 1335, 330, 225);
-    scr_grows = Named(SizeBar(fr_cmd, Qt::Vertical), "scr_grows", 75, 1335, 165, 900);
+    scr_grows = Named(MakeSizeBar(fr_cmd, Qt::Vertical), "scr_grows", 75, 1335, 165, 900);
     lb_grows = LabelAt(fr_cmd, "lb_grows", QStringLiteral("00"), 255, 1770, 270, 225);
     cb_resize = PictureButton(fr_cmd, "cb_resize", 450, 1605, QStringLiteral("Set to Minimun Size"),
                               QStringLiteral("resize"));

@@ -1,15 +1,15 @@
+#include "view/window_style.h"
 #include "window/gridly.h"
 #include "window/qt_desktop.h"
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("gridly"));  // names the user's settings folder
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new WindowStyle);
     QtDesktop desktop(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();

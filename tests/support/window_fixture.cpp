@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "test_files.h"
+#include "view/window_style.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 
 WindowFixture::WindowFixture()
 {
+    if (!qobject_cast<WindowStyle *>(QApplication::style()))  // the program's own look
+        QApplication::setStyle(new WindowStyle);
     QFile::copy(QStringLiteral(GRIDLY_HELP_FILE), m_folder.filePath(QStringLiteral("gridly.hlp")));
 }
 

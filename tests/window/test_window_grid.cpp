@@ -61,13 +61,16 @@ private slots:
     void columnBarAndMinimumSizeKeepToTheWords()
     {
         // The column bar moved to 18 with a word from column 3 to 20 goes back to 20, and 20 becomes the size
-        // of the changed puzzle; "Set to Minimun Size" then takes the rows down to 15 as well.
+        // of the changed puzzle; a click on the row bar's track above its handle takes one row off, and "Set to
+        // Minimun Size" then takes the rows down to 15 as well.
         f->open(MakePuzzle({{"ABCDEFGHIJKLMNOPQR", 3, 1, "Acro"}}, 24, 24));
         f->control<QScrollBar>("scr_gcols")->setValue(18);
         QCOMPARE(f->control<QScrollBar>("scr_gcols")->value(), 20);
         QVERIFY(f->puzzle().gcols == 20 && f->puzzle().changed);
         QCOMPARE(f->control<QLabel>("lb_gcols")->text(), QStringLiteral("20"));
         QCOMPARE(f->window->gridImage().width(), 401);
+        QTest::mouseClick(f->control("scr_grows"), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f->puzzle().grows, 23);
         f->click("cb_resize");
         QCOMPARE(f->control<QLabel>("lb_grows")->text() + ' ' + QString::number(f->window->gridImage().height()), "15 301");
     }

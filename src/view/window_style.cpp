@@ -1,0 +1,121 @@
+#include "view/window_style.h"
+
+#include "view/size_bar.h"
+
+#include <QGroupBox>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+namespace {
+
+const QColor SIZE_BAR_BACKGROUND(0xf4, 0xf4, 0xf4);
+const QColor SIZE_BAR_BORDER(0x9a, 0x9a, 0x9a);
+const QColor SIZE_BAR_HANDLE(0x6f, 0x87, 0xa8);
+constexpr int SIZE_BAR_HANDLE_MIN = 10;
+
+// What black at this opacity looks like over a colour, as an opaque colour:
+// filling with it is a plain copy, where a blend of a large area would make the
+// painter start worker threads.
+QColor Shade(const QColor &under, int alpha)
+{
+    const auto shade = [alpha](int channel) { return (channel * (255 - alpha) + 127) / 255; };
+    return QColor(shade(under.red()), shade(under.green()), shade(under.blue()));
+}
+
+bool IsSizeBar(const QWidget *widget)
+{
+    return qobject_cast<const SizeBar *>(widget) != nullptr;
+}
+
+// The handle inside the border, as long as a page of the range would be, at
+// least SIZE_BAR_HANDLE_MIN.
+QRect SizeBarHandle(const QStyleOptionSlider &bar)
+{
+    const QRect inside = bar.rect.adjusted(1, 1, -1, -1);
+    const bool across = bar.orientation == Qt::Horizontal;
+    const int room = across ? inside.width() : inside.height();
+    const int span = bar.maximum - bar.minimum + bar.pageStep;
+    const int length = qBound(SIZE_BAR_HANDLE_MIN, span > 0 ? room * bar.pageStep / span : room, room);
+    const int offset = QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition, room - length,
+                                                       bar.upsideDown);
+    return across ? QRect(inside.left() + offset, inside.top(), length, inside.height())
+                  : QRect(inside.left(), inside.top() + offset, inside.width(), length);
+}
+
+} // namespace
+
+WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                const QWidget *widget) const
+{
+    if (element != PE_FrameGroupBox) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // The frame's outer line starts one pixel in from the left and four down,
+    // below the title when there is one. Its shades darken the window's
+    // colour: a faint fill, a lighter inner line and a darker outer one with
+    // rounded corners.
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
+    const int title = titled ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
+                                    option->fontMetrics.height())
+                             : 0;
+    const QRect frame = option->rect.adjusted(1, 4 + title, 0, 0);
+    const QColor window = option->palette.color(QPalette::Window);
+    painter->save();
+    painter->fillRect(frame.adjusted(2, 2, -2, -2), Shade(window, 3));
+    painter->setPen(Shade(window, 7));
+    painter->drawRect(frame.adjusted(1, 1, -2, -2));
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Shade(window, 26));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5), 1.0, 1.0);
+    painter->restore();
+}
+
+void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                                     const QWidget *widget) const
+{
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control != CC_ScrollBar || !bar || !IsSizeBar(widget)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(SIZE_BAR_BORDER);
+    painter->setBrush(SIZE_BAR_BACKGROUND);
+    painter->drawRoundedRect(QRectF(bar->rect).adjusted(0.5, 0.5, -0.5, -0.5), 1, 1);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(SIZE_BAR_HANDLE);
+    painter->drawRoundedRect(SizeBarHandle(*bar), 2, 2);
+    painter->restore();
+}
+
+QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                                  const QWidget *widget) const
+{
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control != CC_ScrollBar || !bar || !IsSizeBar(widget))
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    const QRect inside = bar->rect.adjusted(1, 1, -1, -1);
+    const QRect handle = SizeBarHandle(*bar);
+    const bool across = bar->orientation == Qt::Horizontal;
+    switch (sub) {
+    case SC_ScrollBarSlider:
+        return handle;
+    case SC_ScrollBarGroove:
+        return inside;
+    case SC_ScrollBarSubPage:
+        return across ? QRect(inside.topLeft(), QPoint(handle.left() - 1, inside.bottom()))
+                      : QRect(inside.topLeft(), QPoint(inside.right(), handle.top() - 1));
+    case SC_ScrollBarAddPage:
+        return across ? QRect(QPoint(handle.right() + 1, inside.top()), inside.bottomRight())
+                      : QRect(QPoint(inside.left(), handle.bottom() + 1), inside.bottomRight());
+    default:  // no arrows, no first or last buttons
+        return {};
+    }
+}

@@ -1,0 +1,23 @@
+// The window's style: Fusion, with two things drawn by hand. A frame
+// (QGroupBox) is drawn with the painter instead of from Fusion's frame
+// picture: reading that picture is the first image the program reads, and it
+// makes Qt load every image-format plugin it has (the SVG module among them)
+// before the first paint, and a stretched picture is pixel-doubled on a
+// high-density screen. The grid-size bars (SizeBar) are drawn and laid out
+// here too, which is much cheaper at start-up than a style sheet.
+#pragma once
+
+#include <QProxyStyle>
+
+class WindowStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    WindowStyle();
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget = nullptr) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
+                         const QWidget *widget = nullptr) const override;
+};
