@@ -128,6 +128,9 @@ private slots:
         p = MakePuzzle({{"ABCDEFGHIJKLMNOP", 1, 1, "Acro"}, {"KZ", 11, 1, "Down"}}, 16, 16);
         const Found free = GetEmpty(p, 4, Direction::Across);
         QCOMPARE(At(free.fndcol, free.fndrow), "(12,3)"s);
+        // Four free cells that end at a letter are no place for four letters: the cell after must be empty.
+        const Found beforeALetter = GetEmpty(MakePuzzle({{"AB", 5, 1, "Down"}}), 4, Direction::Across);
+        QCOMPARE(At(beforeALetter.fndcol, beforeALetter.fndrow), "(7,1)"s);
     }
 
     void firstWordGoesAtTheDrawnPlaceThenDirectionsAlternate()
