@@ -5,7 +5,7 @@
 #include "bench_application.h"
 #include "document/puzzle_file.h"
 #include "sample_puzzles.h"
-#include "window/file_store.h"
+#include "platform/file_store.h"
 #include "window_fixture.h"
 
 #include <QTemporaryDir>

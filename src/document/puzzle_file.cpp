@@ -1,7 +1,7 @@
 #include "document/puzzle_file.h"
 
 #include "document/int16_bytes.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 namespace {
 

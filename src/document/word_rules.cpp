@@ -2,7 +2,7 @@
 
 #include "document/blank_trim.h"
 #include "document/text_codec.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 namespace {
 

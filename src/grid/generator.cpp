@@ -1,6 +1,6 @@
 #include "grid/generator.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 #include "grid/grid_size.h"
 
 #include <algorithm>

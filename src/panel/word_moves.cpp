@@ -1,6 +1,6 @@
 #include "panel/word_moves.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 #include <utility>
 

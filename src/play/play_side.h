@@ -6,7 +6,7 @@
 
 #include "document/gridlymod.h"
 #include "play/play_keys.h"
-#include "window/desktop.h"
+#include "platform/desktop.h"
 
 #include <QObject>
 

@@ -9,12 +9,14 @@
 #include "grid/generator.h"
 #include "grid/grid_pieces.h"
 #include "play/play_grid.h"
-#include "tool/pdf_page.h"
-#include "window/file_store.h"
+#include "print/pdf_page.h"
+#include "platform/file_store.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
+#include <cstdio>
 #include <charconv>
 #include <filesystem>
 #include <map>
@@ -91,6 +93,25 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
     return true;
 }
 
+// The PDF is drawn with fonts, which need an application, but no display:
+// without one named, the page is drawn off screen.
+QByteArray DrawPdfPage(const Puzzle &p)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool's standard error carries its own messages only, not the
+    // toolkit's notes about the session it runs in.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    int argc = 1;
+    char name[] = "gridly-tool";
+    char *argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    return PdfPageBytes(p);
+}
+
 bool WriteOut(const std::string &path, const std::string &bytes, std::ostream &err)
 {
     const QString error = WriteWholeFile(QPath(path), QByteArray::fromStdString(bytes));
@@ -159,11 +180,7 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
             return EXIT_REFUSED;
         }
         p.gridwrd = solution;
-        if (const std::string error = WritePdfPage(p, out); !error.empty()) {
-            err << Where(out) << error << "\n";
-            return EXIT_REFUSED;
-        }
-        return EXIT_DONE;
+        return WriteOut(out, DrawPdfPage(p).toStdString(), err) ? EXIT_DONE : EXIT_REFUSED;
     }
     const std::string title = std::filesystem::path(puzzle).stem().string();
     const ExportFile file = extension == ".ipuz" ? WriteIpuzFile(p, title, answers) : WritePuzFile(p, title, answers);

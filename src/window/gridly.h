@@ -11,7 +11,7 @@
 #include "grid/random_source.h"
 #include "view/grid_renderer.h"
 #include "window/command_column.h"
-#include "window/desktop.h"
+#include "platform/desktop.h"
 
 #include <QWidget>
 

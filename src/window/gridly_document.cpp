@@ -14,7 +14,7 @@
 #include "play/play_grid.h"
 #include "play/play_side.h"
 #include "view/shape_box.h"
-#include "window/file_store.h"
+#include "platform/file_store.h"
 
 #include <QDir>
 #include <QFileInfo>

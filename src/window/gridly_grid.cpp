@@ -2,7 +2,7 @@
 #include "window/gridly.h"
 
 #include "grid/generator.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 #include "grid/grid_size.h"
 #include "panel/word_panel.h"
 #include "view/grid_picture.h"

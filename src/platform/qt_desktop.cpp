@@ -1,4 +1,4 @@
-#include "window/qt_desktop.h"
+#include "platform/qt_desktop.h"
 
 #include "print/qt_page_printer.h"
 
