@@ -88,7 +88,7 @@ bool Generated(Puzzle &p, const RandomSource &random, int tries, Sizing sizing)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int GenCWGrid(Puzzle &p, const RandomSource &random, Sizing sizing)
 {

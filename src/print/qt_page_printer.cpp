@@ -32,11 +32,10 @@ QSize PrintableSize(const QPagedPaintDevice &printer)
     return (points * TWIPS_PER_POINT).toSize();
 }
 
-} // namespace
+}  // namespace
 
 QtPagePrinter::QtPagePrinter(std::unique_ptr<QPagedPaintDevice> device)
-    : m_printer(std::move(device)),
-      m_head(PrintableSize(*m_printer).height())
+    : m_printer(std::move(device)), m_head(PrintableSize(*m_printer).height())
 {
     setFontSize(12);
 }

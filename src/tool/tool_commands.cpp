@@ -8,16 +8,16 @@
 #include "grid/connected_grid.h"
 #include "grid/generator.h"
 #include "grid/grid_pieces.h"
+#include "platform/file_store.h"
 #include "play/play_grid.h"
 #include "print/pdf_page.h"
-#include "platform/file_store.h"
 
 #include <QFile>
 #include <QGuiApplication>
 
 #include <algorithm>
-#include <cstdio>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -80,7 +80,8 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
         err << Where(path) << file.error.toStdString() << "\n";
         return false;
     }
-    const PuzzleFileRead read = ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    const PuzzleFileRead read =
+        ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
     if (read.status != PuzzleFileStatus::Ok) {
         err << Where(path) << (read.status == PuzzleFileStatus::NotGridly ? "Invalid Gridly File" : read.failure)
             << "\n";
@@ -147,7 +148,7 @@ const std::string EXPORT_USAGE = "export PUZZLE.gly OUT.ipuz|OUT.puz [--answers]
 const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
 
-} // namespace
+}  // namespace
 
 int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
@@ -274,8 +275,8 @@ int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostre
         return EXIT_REFUSED;
     const GridPieces pieces = CountPieces(p);
     out << path << ": opens: " << p.nwords << " words, " << p.nplaced << " in the grid of " << p.gcols << " x "
-        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ")
-        << pieces.uncrossed << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
+        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ") << pieces.uncrossed
+        << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
     return EXIT_DONE;
 }
 
@@ -283,28 +284,34 @@ std::string ToolUsage()
 {
     return "usage: gridly-tool COMMAND ARGUMENTS\n"
            "\n"
-           "  gridly-tool " + EXPORT_USAGE + "\n"
-           "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
-           "      or as a printed page (PDF).\n"
-           "      Every word must be in the grid. The player's grid is empty, or holds the\n"
-           "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
-           "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
-           "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
-           "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
-           "      grid's words only with --solution.\n"
-           "\n"
-           "  gridly-tool " + MAKE_USAGE + "\n"
-           "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
-           "      at most 40 words; each line must be what the word and clue boxes take.\n"
-           "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
-           "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
-           "      --connected instead builds one connected piece in which every word crosses\n"
-           "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
-           "\n"
-           "  gridly-tool " + CHECK_USAGE + "\n"
-           "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
-           "      what it holds.\n"
-           "\n"
-           "Messages go to standard error. Output files are written whole or not at all.\n"
-           "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
+           "  gridly-tool "
+        + EXPORT_USAGE
+        + "\n"
+          "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
+          "      or as a printed page (PDF).\n"
+          "      Every word must be in the grid. The player's grid is empty, or holds the\n"
+          "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
+          "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
+          "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+          "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
+          "      grid's words only with --solution.\n"
+          "\n"
+          "  gridly-tool "
+        + MAKE_USAGE
+        + "\n"
+          "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
+          "      at most 40 words; each line must be what the word and clue boxes take.\n"
+          "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
+          "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
+          "      --connected instead builds one connected piece in which every word crosses\n"
+          "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
+          "\n"
+          "  gridly-tool "
+        + CHECK_USAGE
+        + "\n"
+          "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
+          "      what it holds.\n"
+          "\n"
+          "Messages go to standard error. Output files are written whole or not at all.\n"
+          "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
 }

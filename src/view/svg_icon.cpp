@@ -63,7 +63,7 @@ private:
         return state == QIcon::Off && !m_files[1].isEmpty() ? m_files[1] : m_files[0];
     }
 
-    std::array<QString, 2> m_files;  // the picture, and the unchecked one or ""
+    std::array<QString, 2> m_files;     // the picture, and the unchecked one or ""
     QHash<quint64, QPixmap> m_pixmaps;  // by size, mode and state
 };
 
@@ -90,7 +90,7 @@ private:
     QIcon m_icon;
 };
 
-} // namespace
+}  // namespace
 
 QIcon SvgIcon(const QString &file, const QString &offFile)
 {

@@ -21,9 +21,7 @@
 #include <QToolButton>
 
 gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments, RandomSource random)
-    : m_desktop(desktop),
-      m_programFolder(programFolder),
-      m_arguments(arguments),
+    : m_desktop(desktop), m_programFolder(programFolder), m_arguments(arguments),
       m_random(random ? std::move(random) : m_programRandom.source())
 {
     setWindowTitle(QStringLiteral("Gridly"));
