@@ -7,6 +7,7 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/grid_renderer.h"
 
 #include <QColor>
 #include <QImage>
@@ -41,10 +42,10 @@ public:
     // its pixels in the window (its pixel ratio counts). The current position
     // does not move.
     virtual void drawPicture(int x, int y, const QImage &picture) = 0;
-    // Draws the grid of p as the grid view shows it, with its top-left corner
-    // at (x, y), 15 twips to a grid pixel, as lines and text. validWord: the
-    // "Valid Word Indicator" is checked. The current position does not move.
-    virtual void drawGrid(int x, int y, const Puzzle &p, bool validWord) = 0;
+    // Draws the grid of p as the grid view shows it with `look`, with its
+    // top-left corner at (x, y), 15 twips to a grid pixel, as lines and text.
+    // The current position does not move.
+    virtual void drawGrid(int x, int y, const Puzzle &p, GridLook look) = 0;
     // Hands the document to the printer. Nothing may be printed after it.
     virtual void endDoc() = 0;
 };

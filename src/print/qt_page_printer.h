@@ -41,7 +41,7 @@ public:
     void printLine(const QString &text) override;
     void newLine() override;
     void drawPicture(int x, int y, const QImage &picture) override;
-    void drawGrid(int x, int y, const Puzzle &p, bool validWord) override;
+    void drawGrid(int x, int y, const Puzzle &p, GridLook look) override;
     void endDoc() override;
 
 private:

@@ -9,9 +9,10 @@
 
 void gridly::cb_print_Click()
 {
-    if (m_puzzle.nwords == 0 || m_puzzle.nplaced == 0)
+    const Puzzle &p = m_doc.puzzle();
+    if (p.nwords == 0 || p.nplaced == 0)
         return;
-    if (m_puzzle.nwords != m_puzzle.nplaced
+    if (p.nwords != p.nplaced
         && m_desktop.message(QStringLiteral("Crossword Grid is Not Completed, Continue Printing"),
                              QStringLiteral("Print"), Desktop::Buttons::YesNo, Desktop::Icon::Question)
             == Desktop::Answer::No)
@@ -21,6 +22,6 @@ void gridly::cb_print_Click()
     if (!printer)
         return;
     m_desktop.setWaitCursor(true);
-    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), m_play->ValidWord());
+    PrintPuzzlePage(*printer, p, imglogo->pixmap().toImage(), {m_doc.playing(), false, m_play->ValidWord()});
     m_desktop.setWaitCursor(false);
 }
