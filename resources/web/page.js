@@ -117,6 +117,10 @@
 
   const entry = $('entry'), wordBox = $('wordbox'), cursorBox = $('cursorbox');
   const storageKey = data.key;
+  // A press on the grid or a clue leaves the focus in the answer box, so an
+  // on-screen keyboard stays up; the click then moves the cursor.
+  for (const el of [gridEl, $('across'), $('down')])
+    el.addEventListener('mousedown', (e) => e.preventDefault());
 
   function place(el, cell, across, length) {
     const c = cell % cols, r = Math.floor(cell / cols);

@@ -155,7 +155,7 @@ for (const [name, make] of [
       await page.close();
     });
 
-    test('Check Puzzle marks a wrong letter, Reveal Word fills its word, and a reload keeps the letters', async () => {
+    test('Check Puzzle marks a wrong letter, a cell chooses its word, Reveal Word fills it, a reload keeps the letters', async () => {
       const { page } = await open(name);
       const first = play.across[1], down = play.down[1];
       const wrongLetter = first.answer[0] === 'Q' ? 'X' : 'Q';
@@ -164,7 +164,11 @@ for (const [name, make] of [
       await page.click('#checkpuzzle');
       assert.deepEqual(await page.$$eval('.cell.wrong .letter', (els) => els.map((el) => el.textContent)),
         [wrongLetter]);
-      await chooseClue(page, down);
+      // A cell chooses a word through it, the same cell again the word crossing there.
+      const cell = `#grid .row:nth-child(${down.row}) .cell:nth-child(${down.col})`;
+      await page.click(cell);
+      if (await text(page, '#current') !== down.text.trimEnd()) await page.click(cell);
+      assert.equal(await text(page, '#current'), down.text.trimEnd());
       await page.click('#revealword');
       assert.equal(await lettersOf(page, down), down.answer);
       const typed = await lettersOf(page, first);
