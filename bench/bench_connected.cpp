@@ -81,4 +81,4 @@ void BM_GenerateAutoSize_EverydayWords(benchmark::State &state)
 }
 BENCHMARK(BM_GenerateAutoSize_EverydayWords)->Iterations(200)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -12,7 +12,7 @@ void AppendEscape(std::string &out, char32_t c)
     out += hex[c & 15];
 }
 
-} // namespace
+}  // namespace
 
 std::string JsonQuoted(std::string_view utf8, JsonMarkup markup)
 {

@@ -21,11 +21,10 @@ bool PuzCell(char c)
 
 // Plain look-alikes for the characters of Windows-1252 that Latin-1 lacks.
 constexpr std::pair<char32_t, const char *> LOOK_ALIKES[] = {
-    {0x20AC, "EUR"}, {0x201A, "'"}, {0x0192, "f"},  {0x201E, "\""}, {0x2026, "..."}, {0x2020, "+"},
-    {0x2021, "+"},   {0x02C6, "^"}, {0x2030, "o/oo"}, {0x0160, "S"}, {0x2039, "<"},   {0x0152, "OE"},
-    {0x017D, "Z"},   {0x2018, "'"}, {0x2019, "'"},  {0x201C, "\""}, {0x201D, "\""},  {0x2022, "*"},
-    {0x2013, "-"},   {0x2014, "-"}, {0x02DC, "~"},  {0x2122, "TM"}, {0x0161, "s"},   {0x203A, ">"},
-    {0x0153, "oe"},  {0x017E, "z"}, {0x0178, "Y"},
+    {0x20AC, "EUR"}, {0x201A, "'"},    {0x0192, "f"},  {0x201E, "\""}, {0x2026, "..."}, {0x2020, "+"}, {0x2021, "+"},
+    {0x02C6, "^"},   {0x2030, "o/oo"}, {0x0160, "S"},  {0x2039, "<"},  {0x0152, "OE"},  {0x017D, "Z"}, {0x2018, "'"},
+    {0x2019, "'"},   {0x201C, "\""},   {0x201D, "\""}, {0x2022, "*"},  {0x2013, "-"},   {0x2014, "-"}, {0x02DC, "~"},
+    {0x2122, "TM"},  {0x0161, "s"},    {0x203A, ">"},  {0x0153, "oe"}, {0x017E, "z"},   {0x0178, "Y"},
 };
 
 std::string Latin1(std::string_view utf8)
@@ -90,13 +89,13 @@ std::string WordFault(const ExportGrid &grid, const ExportWord &word)
     for (int k = 1; k <= word.length; ++k) {
         const char c = word.text[std::size_t(k - 1)];
         if (!PuzCell(c))
-            return WordName(word) + " holds " + (c == ' ' ? "a blank" : "\"" + Cp1252ToUtf8(std::string(1, c)) + "\"") +
-                   " at " + At(word.cellCol(k), word.cellRow(k)) + "; .puz cells hold only A-Z and 0-9";
+            return WordName(word) + " holds " + (c == ' ' ? "a blank" : "\"" + Cp1252ToUtf8(std::string(1, c)) + "\"")
+                + " at " + At(word.cellCol(k), word.cellRow(k)) + "; .puz cells hold only A-Z and 0-9";
     }
     const auto [col, row, run] = RunThrough(grid, word.col, word.row, word.across);
     if (int(run.size()) != word.length)
-        return WordName(word) + " is part of the run \"" + Cp1252ToUtf8(run) + "\" " + (word.across ? "across" : "down") +
-               " from " + At(col, row) + "; a .puz solver would take the run for one word";
+        return WordName(word) + " is part of the run \"" + Cp1252ToUtf8(run) + "\" " + (word.across ? "across" : "down")
+            + " from " + At(col, row) + "; a .puz solver would take the run for one word";
     return {};
 }
 
@@ -114,13 +113,13 @@ std::string RunFault(const ExportGrid &grid)
                 const std::string run = std::get<2>(RunThrough(grid, c, r, across));
                 const auto word = words.find({c, r, across});
                 if (word == words.end() || word->second != int(run.size()))
-                    return "The letters \"" + Cp1252ToUtf8(run) + "\" " + (across ? "across" : "down") + " from " + At(c, r) +
-                           " are not one of the words; a .puz solver would take them for one";
+                    return "The letters \"" + Cp1252ToUtf8(run) + "\" " + (across ? "across" : "down") + " from "
+                        + At(c, r) + " are not one of the words; a .puz solver would take them for one";
             }
     return {};
 }
 
-} // namespace
+}  // namespace
 
 std::optional<PuzTextChange> FirstPuzTextChange(const Puzzle &p, std::string_view title)
 {

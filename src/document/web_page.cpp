@@ -102,13 +102,13 @@ std::string PuzzleData(const ExportGrid &grid)
     std::string solution;
     for (const std::string &row : grid.solution)
         solution += row;
-    std::string data = "{\"cols\":" + std::to_string(grid.cols) + ",\"rows\":" + std::to_string(grid.rows) +
-                       ",\"block\":\"" + Colour(grid.background) + "\",\"words\":[";
+    std::string data = "{\"cols\":" + std::to_string(grid.cols) + ",\"rows\":" + std::to_string(grid.rows)
+        + ",\"block\":\"" + Colour(grid.background) + "\",\"words\":[";
     const char *separator = "\n";
     for (const ExportWord &word : listOrder) {
-        data += separator + ("[" + std::to_string(word.number)) +
-                "," + (word.across ? "1," : "0,") + std::to_string(word.col) + "," + std::to_string(word.row) + "," +
-                std::to_string(word.length) + "," + JsonQuoted(Cp1252ToUtf8(word.clue), JsonMarkup::HtmlSafe) + "]";
+        data += separator + ("[" + std::to_string(word.number)) + "," + (word.across ? "1," : "0,")
+            + std::to_string(word.col) + "," + std::to_string(word.row) + "," + std::to_string(word.length) + ","
+            + JsonQuoted(Cp1252ToUtf8(word.clue), JsonMarkup::HtmlSafe) + "]";
         separator = ",\n";
     }
     data += "],\n\"code\":\"" + Scrambled(solution) + "\"";
@@ -132,7 +132,7 @@ std::string Filled(std::string_view page, const std::map<std::string_view, std::
     }
 }
 
-} // namespace
+}  // namespace
 
 ExportFile WriteWebPage(const Puzzle &p, std::string_view title)
 {

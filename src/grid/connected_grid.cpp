@@ -1,6 +1,6 @@
 #include "grid/connected_grid.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 #include <algorithm>
 #include <array>
@@ -21,7 +21,7 @@ constexpr double CROSSING = 6.0;     // each crossing beyond the first
 constexpr double GROWTH = 0.12;      // each cell the bounding box grows by
 constexpr double FEW_PLACES = 30.0;  // a word with at most FEW places left goes first
 constexpr int FEW = 2;
-constexpr double LENGTH = 1.5;       // each letter: long words first, while there is room
+constexpr double LENGTH = 1.5;  // each letter: long words first, while there is room
 constexpr double JITTER = 4.0;
 
 // Cheap draws for a try (splitmix64), seeded from the random source so that
@@ -64,8 +64,9 @@ public:
         const int len = int(w.size());
         const int dc = across ? 1 : 0, dr = across ? 0 : 1;
         const int endC = c + dc * (len - 1), endR = r + dr * (len - 1);
-        if (m_placed > 0 && (std::max(m_maxC, endC) - std::min(m_minC, c) >= m_maxCols ||
-                             std::max(m_maxR, endR) - std::min(m_minR, r) >= m_maxRows))
+        if (m_placed > 0
+            && (std::max(m_maxC, endC) - std::min(m_minC, c) >= m_maxCols
+                || std::max(m_maxR, endR) - std::min(m_minR, r) >= m_maxRows))
             return -1;
         if (letter(c - dc, r - dr) || letter(endC + dc, endR + dr))
             return -1;
@@ -133,8 +134,8 @@ public:
                 const int count = crossings(w, c, r, across, first);
                 if (count < 1 || first != k)  // each place once, from its first crossing
                     continue;
-                const double score = CROSSING * (count - 1) - GROWTH * growth(int(w.size()), c, r, across) +
-                                     JITTER * draws.next();
+                const double score =
+                    CROSSING * (count - 1) - GROWTH * growth(int(w.size()), c, r, across) + JITTER * draws.next();
                 if (found++ == 0 || score > best.score)
                     best = Move{c, r, across, score};
             }
@@ -153,7 +154,7 @@ private:
 
     int m_maxCols, m_maxRows;
     std::array<char, SIDE * SIDE> m_letters;
-    std::array<uint8_t, SIDE * SIDE> m_dirs;  // ACROSS and DOWN: the directions of the words through a cell
+    std::array<uint8_t, SIDE * SIDE> m_dirs;      // ACROSS and DOWN: the directions of the words through a cell
     std::array<std::vector<int>, 256> m_cellsOf;  // the cells holding each letter
     int m_placed = 0;
     int m_minC = 0, m_maxC = 0, m_minR = 0, m_maxR = 0;
@@ -205,7 +206,7 @@ std::vector<Move> Try(const std::vector<std::string> &words, int maxCols, Canvas
     return moves;
 }
 
-} // namespace
+}  // namespace
 
 ConnectedLayout MakeConnectedLayout(const std::vector<std::string> &words, int maxCols, int maxRows,
                                     const RandomSource &random, int maxTries)

@@ -26,9 +26,9 @@ struct ConnectedPlace {
 
 struct ConnectedLayout {
     std::vector<ConnectedPlace> places;  // one per word, in the order given; empty on failure
-    int cols = 0;  // the columns and rows the words use
+    int cols = 0;                        // the columns and rows the words use
     int rows = 0;
-    int tries = 0; // tries used
+    int tries = 0;  // tries used
 };
 
 // Lays out words (1..GRIDMAX characters each; two or more words, none of one

@@ -9,14 +9,16 @@
 #include "grid/connected_grid.h"
 #include "grid/generator.h"
 #include "grid/grid_pieces.h"
+#include "platform/file_store.h"
 #include "play/play_grid.h"
-#include "tool/pdf_page.h"
-#include "window/file_store.h"
+#include "print/pdf_page.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -79,7 +81,8 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
         err << Where(path) << file.error.toStdString() << "\n";
         return false;
     }
-    const PuzzleFileRead read = ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    const PuzzleFileRead read =
+        ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
     if (read.status != PuzzleFileStatus::Ok) {
         err << Where(path) << (read.status == PuzzleFileStatus::NotGridly ? "Invalid Gridly File" : read.failure)
             << "\n";
@@ -90,6 +93,25 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
     if (p.complete())
         PwordsToPgrid(p);
     return true;
+}
+
+// The PDF is drawn with fonts, which need an application, but no display:
+// without one named, the page is drawn off screen.
+QByteArray DrawPdfPage(const Puzzle &p)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool's standard error carries its own messages only, not the
+    // toolkit's notes about the session it runs in.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    int argc = 1;
+    char name[] = "gridly-tool";
+    char *argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    return PdfPageBytes(p);
 }
 
 bool WriteOut(const std::string &path, const std::string &bytes, std::ostream &err)
@@ -128,7 +150,7 @@ const std::string EXPORT_USAGE =
 const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
 
-} // namespace
+}  // namespace
 
 int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
@@ -148,8 +170,8 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
     }
     for (const auto &[option, value] : parsed->options)
         if (std::find(format->second.begin(), format->second.end(), option) == format->second.end()) {
-            err << "gridly-tool: " << option << " does not go with " << extension
-                << "\nusage: gridly-tool " << EXPORT_USAGE << "\n";
+            err << "gridly-tool: " << option << " does not go with " << extension << "\nusage: gridly-tool "
+                << EXPORT_USAGE << "\n";
             return EXIT_USAGE;
         }
     const bool answers = parsed->options.count("--answers") > 0;
@@ -164,17 +186,17 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
             return EXIT_REFUSED;
         }
         p.gridwrd = parsed->options.count("--solution") > 0;
-        if (const std::string error = WritePdfPage(p, out); !error.empty()) {
-            err << Where(out) << error << "\n";
-            return EXIT_REFUSED;
-        }
-        return EXIT_DONE;
+        return WriteOut(out, DrawPdfPage(p).toStdString(), err) ? EXIT_DONE : EXIT_REFUSED;
     }
     const std::string title = std::filesystem::path(puzzle).stem().string();
     const bool lossy = parsed->options.count("--lossy") > 0;
-    const ExportFile file = extension == ".ipuz"  ? WriteIpuzFile(p, title, answers)
-                            : extension == ".puz" ? WritePuzFile(p, title, answers, lossy)
-                                                  : WriteWebPage(p, title);
+    ExportFile file;
+    if (extension == ".ipuz")
+        file = WriteIpuzFile(p, title, answers);
+    else if (extension == ".puz")
+        file = WritePuzFile(p, title, answers, lossy);
+    else
+        file = WriteWebPage(p, title);
     if (!file.refusal.empty()) {
         err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal;
         // A text .puz would change is the one refusal an option overrides.
@@ -270,8 +292,8 @@ int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostre
         return EXIT_REFUSED;
     const GridPieces pieces = CountPieces(p);
     out << path << ": opens: " << p.nwords << " words, " << p.nplaced << " in the grid of " << p.gcols << " x "
-        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ")
-        << pieces.uncrossed << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
+        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ") << pieces.uncrossed
+        << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
     return EXIT_DONE;
 }
 
@@ -279,34 +301,40 @@ std::string ToolUsage()
 {
     return "usage: gridly-tool COMMAND ARGUMENTS\n"
            "\n"
-           "  gridly-tool " + EXPORT_USAGE + "\n"
-           "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
-           "      as a printed page (PDF), or as a web page that plays it in a browser.\n"
-           "      Every word must be in the grid. The player's grid is empty, or holds the\n"
-           "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
-           "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
-           "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
-           "      .puz text is Latin-1: a title or clue it would change (the euro sign, curly\n"
-           "      quotes, dashes ...) is named and refused; --lossy writes it with plain\n"
-           "      look-alikes (EUR, \", ', -, ...).\n"
-           "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
-           "      grid's words only with --solution.\n"
-           "      OUT.html is one self-contained page: the grid and the clue lists to solve\n"
-           "      with the mouse, a finger or the keyboard, checked in the page; it loads\n"
-           "      nothing else and keeps the letters typed in the browser.\n"
-           "\n"
-           "  gridly-tool " + MAKE_USAGE + "\n"
-           "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
-           "      at most 40 words; each line must be what the word and clue boxes take.\n"
-           "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
-           "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
-           "      --connected instead builds one connected piece in which every word crosses\n"
-           "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
-           "\n"
-           "  gridly-tool " + CHECK_USAGE + "\n"
-           "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
-           "      what it holds.\n"
-           "\n"
-           "Messages go to standard error. Output files are written whole or not at all.\n"
-           "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
+           "  gridly-tool "
+        + EXPORT_USAGE
+        + "\n"
+          "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
+          "      as a printed page (PDF), or as a web page that plays it in a browser.\n"
+          "      Every word must be in the grid. The player's grid is empty, or holds the\n"
+          "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
+          "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
+          "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+          "      .puz text is Latin-1: a title or clue it would change (the euro sign, curly\n"
+          "      quotes, dashes ...) is named and refused; --lossy writes it with plain\n"
+          "      look-alikes (EUR, \", ', -, ...).\n"
+          "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
+          "      grid's words only with --solution.\n"
+          "      OUT.html is one self-contained page: the grid and the clue lists to solve\n"
+          "      with the mouse, a finger or the keyboard, checked in the page; it loads\n"
+          "      nothing else and keeps the letters typed in the browser.\n"
+          "\n"
+          "  gridly-tool "
+        + MAKE_USAGE
+        + "\n"
+          "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
+          "      at most 40 words; each line must be what the word and clue boxes take.\n"
+          "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
+          "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
+          "      --connected instead builds one connected piece in which every word crosses\n"
+          "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
+          "\n"
+          "  gridly-tool "
+        + CHECK_USAGE
+        + "\n"
+          "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
+          "      what it holds.\n"
+          "\n"
+          "Messages go to standard error. Output files are written whole or not at all.\n"
+          "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
 }
