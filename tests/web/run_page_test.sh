@@ -20,4 +20,4 @@ if ! cmp -s "$here/package-lock.json" "$work/package-lock.json" || [ ! -d "$work
 fi
 cp "$here/page_test.mjs" "$work/page_test.mjs"
 cd "$work"
-exec node --test --test-reporter=spec page_test.mjs
+exec node --test page_test.mjs
