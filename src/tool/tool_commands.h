@@ -14,7 +14,7 @@ enum ExitStatus {
     EXIT_USAGE = 2,    // the command line was wrong
 };
 
-// export PUZZLE.gly OUT.ipuz|OUT.puz [--answers] | OUT.pdf [--solution]
+// export PUZZLE.gly OUT.ipuz [--answers] | OUT.puz [--answers] [--lossy] | OUT.pdf [--solution] | OUT.html
 int RunExport(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]

@@ -29,7 +29,7 @@ std::string ConnectedFault(const Puzzle &p)
 {
     if (const std::string fault = CheckInvariants(p); !fault.empty())
         return fault;
-    if (const std::string refusal = WritePuzFile(p, "", false).refusal; !refusal.empty())
+    if (const std::string refusal = WritePuzFile(p, "", false, true).refusal; !refusal.empty())
         return refusal;
     const GridPieces pieces = CountPieces(p);
     return pieces.pieces == 1 && pieces.uncrossed == 0 ? "" : "more than one piece";
