@@ -202,6 +202,10 @@ void gridly::NewPuzzle()
     m_doc.setWtop(1);
     m_doc.clearHistory();
     m_doc.markSaved();
+    // Emptying an empty puzzle changes nothing, yet the start shows it whole.
+    DispWInp();
+    DisplayGrid();
+    SetCmdButtons();
 }
 
 void gridly::cb_save_Click()
