@@ -207,7 +207,7 @@ void EntryStrip::inp_word_Edited(const QString &text)
 void EntryStrip::inp_word_Change()
 {
     const int frame = inp_word->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, inp_word);
-    inp_word->setFont(FittingFont(window()->font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
+    inp_word->setFont(FittingFont(font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
 }
 
 void EntryStrip::inp_clue_Edited(const QString &text)

@@ -8,8 +8,10 @@
 #include "view/twips.h"
 #include "view/widget_text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -32,6 +34,7 @@ WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(wind
         row->setObjectName(QStringLiteral("w_inp_%1").arg(r));
         PlaceTwips(row, ROW_LEFT, ROW_TOPS[std::size_t(r)], ROW_WIDTH, r == 0 ? FIRST_ROW_HEIGHT : ROW_HEIGHT);
         w_inp[std::size_t(r)] = row;
+        row->installEventFilter(this);
         connect(row, &RowLabel::mousePressed, this, [this](int index) { w_inp_MouseDown(index); });
         connect(row, &RowLabel::mouseMoved, this,
                 [this](int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x, double y) {
@@ -85,6 +88,15 @@ void WordPanel::DispWInp()
             lb_wind->show();
         }
     }
+}
+
+// The wheel over the rows scrolls the list as it does over the scroll bar.
+bool WordPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel)
+        return QGroupBox::eventFilter(watched, event);
+    QCoreApplication::sendEvent(w_scroll, event);
+    return true;
 }
 
 void WordPanel::w_scroll_Change()

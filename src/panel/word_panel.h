@@ -40,6 +40,9 @@ public:
     // A drag released off the grid: onto the lit row's word it swaps places.
     void DropOnTargetRow();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     void rowPressed(int w);  // 0: a row without a word
     void rowMouseMoved(int index, Qt::MouseButtons buttons, double x, double y);

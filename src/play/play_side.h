@@ -35,6 +35,8 @@ public:
     bool Form_KeyDown(QKeyEvent *event);
     // Whether Form_KeyDown would take the key (so no shortcut may).
     bool WantsKey(const QKeyEvent *event) const;
+    // "Design", from its button or the menu.
+    void cb_dsng_Click();
 
 signals:
     void lookChanged();  // the indicator changed how right words are drawn
@@ -44,7 +46,6 @@ signals:
     void exitChosen();
 
 private:
-    void cb_dsng_Click();
     void cb_exit2_Click();
     void clue_lst_A_Click();
     void clue_lst_D_Click();

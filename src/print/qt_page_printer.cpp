@@ -117,7 +117,7 @@ void QtPagePrinter::drawGrid(int x, int y, const Puzzle &p, GridLook look)
 void QtPagePrinter::endDoc()
 {
     if (m_state == State::Printing)
-        m_painter.end();
+        m_printed = m_painter.end();
     m_state = State::Ended;
 }
 

@@ -15,46 +15,43 @@
 #include "view/twips.h"
 #include "view/widget_text.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
-
-namespace {
-
-// To assistive technology the window is a window, named by its caption.
-QAccessibleInterface *AccessibleWindowFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("gridly") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
-
-}  // namespace
 
 gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments, RandomSource random)
     : m_desktop(desktop), m_programFolder(programFolder), m_arguments(arguments),
       m_random(random ? std::move(random) : m_programRandom.source())
 {
-    static const bool accessible = (QAccessible::installFactory(AccessibleWindowFactory),
-                                    QAccessible::installFactory(AccessibleScrollBarFactory), true);
+    static const bool accessible = (QAccessible::installFactory(AccessibleScrollBarFactory), true);
     Q_UNUSED(accessible);
     setWindowTitle(QStringLiteral("Gridly"));
     setObjectName(QStringLiteral("gridly"));
+    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
+    // The menu bar keeps the desktop's own font; the client area below it has
+    // the design's size and font, and the window grows by the bar.
+    m_menu = std::make_unique<MenuBar>(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPixelSize(12);
-    setFont(windowFont);
-    setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
-    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
+    m_client->setFont(windowFont);
+    m_client->setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
+    setCentralWidget(m_client);
+    setFixedSize(m_client->width(), menuBar()->sizeHint().height() + m_client->height());
+    QWidget *const window = m_client;
 
     // The grid frame: a grey and a white outline, the grid picture centred on
     // the white one, the red box over the current word on the picture.
-    sh_fr2 = ShapeAt(this, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
-    sh_fr = ShapeAt(this, "sh_fr", Qt::white, 1200, 75, 7320, 7305);
-    pb = new GridPicture(this);
+    sh_fr2 = ShapeAt(window, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
+    sh_fr = ShapeAt(window, "sh_fr", Qt::white, 1200, 75, 7320, 7305);
+    pb = new GridPicture(window);
     pb->setObjectName(QStringLiteral("pb"));
     PlaceTwips(pb, 1230, 90, 7230, 7230);
     cr_cw = new ShapeBox(pb, Qt::red, 2);
@@ -62,25 +59,16 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
     cr_cw->hide();
 
     // The parts, in the order the design stacks them.
-    m_cmd = std::make_unique<CommandColumn>(this);
-    m_panel = new WordPanel(this, m_doc);
-    m_drag = new WordDrag(this, m_doc);
-    m_entry = new EntryStrip(this, m_doc, m_desktop);
+    m_cmd = std::make_unique<CommandColumn>(window);
+    m_panel = new WordPanel(window, m_doc);
+    m_drag = new WordDrag(window, m_doc);
+    m_entry = new EntryStrip(window, m_doc, m_desktop);
     // The logo, in a frame that play mode widens to show the play strip.
-    fr_logo = FrameAt(this, "fr_logo", 75, 7380, 1020, 1170);
+    fr_logo = FrameAt(window, "fr_logo", 75, 7380, 1020, 1170);
     imglogo = LabelAt(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
     imglogo->setPixmap(Icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
     imglogo->setAlignment(Qt::AlignCenter);
-    m_play = new PlaySide(this, fr_logo, pb, m_doc, m_desktop);
-
-    // Undo and Redo, with their keys set here: the platforms' standard keys differ.
-    m_undo = new QAction(QStringLiteral("&Undo"), this);
-    m_undo->setObjectName(QStringLiteral("undo"));
-    m_undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    m_redo = new QAction(QStringLiteral("&Redo"), this);
-    m_redo->setObjectName(QStringLiteral("redo"));
-    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    addActions({m_undo, m_redo});
+    m_play = new PlaySide(window, fr_logo, pb, m_doc, m_desktop);
 
     // Shapes under the grid, the boxes over it.
     sh_fr2->lower();
@@ -145,8 +133,6 @@ void gridly::connectControls()
     // Every change to the puzzle, whoever asked for it, comes back as what changed.
     connect(&m_doc, &PuzzleDocument::changed, this, &gridly::PuzzleChanged);
     connect(&m_doc, &PuzzleDocument::historyChanged, this, &gridly::ShowHistory);
-    connect(m_undo, &QAction::triggered, &m_doc, &PuzzleDocument::undo);
-    connect(m_redo, &QAction::triggered, &m_doc, &PuzzleDocument::redo);
 
     // The drag follows the pointer over the grid and the rows.
     connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
@@ -182,8 +168,45 @@ void gridly::connectControls()
     connect(m_play, &PlaySide::designChosen, this, [this] { SwitchMode(RunMode::Design); });
     connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
 
+    connectMenus();
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
+}
+
+// Each item runs the handler of the command it names.
+void gridly::connectMenus()
+{
+    const MenuBar &m = *m_menu;
+    connect(m.fileNew, &QAction::triggered, this, &gridly::cb_new_Click);
+    connect(m.fileOpen, &QAction::triggered, this, &gridly::cb_open_Click);
+    connect(m.fileSave, &QAction::triggered, this, &gridly::cb_save_Click);
+    connect(m.recent, &QMenu::aboutToShow, this, &gridly::ShowRecent);
+    connect(m.clearRecent, &QAction::triggered, this, [this] { m_recent->clear(); });
+    const std::pair<QAction *, ExportFormat> exports[] = {
+        {m.exportPuz, ExportFormat::Puz}, {m.exportIpuz, ExportFormat::Ipuz},
+        {m.exportWorksheet, ExportFormat::Worksheet}, {m.exportAnswerKey, ExportFormat::AnswerKey},
+        {m.exportWebPage, ExportFormat::WebPage}};
+    for (const auto &[action, format] : exports)
+        connect(action, &QAction::triggered, this, [this, format = format] { Export(format); });
+    connect(m.filePrint, &QAction::triggered, this, &gridly::cb_print_Click);
+    connect(m.fileExit, &QAction::triggered, this, &gridly::cb_exit_Click);
+    connect(m.undo, &QAction::triggered, &m_doc, &PuzzleDocument::undo);
+    connect(m.redo, &QAction::triggered, &m_doc, &PuzzleDocument::redo);
+    connect(m.generateAuto, &QAction::triggered, this, &gridly::cb_procAutosz_Click);
+    connect(m.generateFixed, &QAction::triggered, this, &gridly::cb_procfixsize_Click);
+    connect(m.makeConnected, &QAction::triggered, this, &gridly::MakeConnectedGrid);
+    connect(m.autoPut, &QAction::triggered, this, &gridly::cb_putword_Click);
+    connect(m.takeOut, &QAction::triggered, this, &gridly::TakeWordOut);
+    connect(m.minimumSize, &QAction::triggered, this, &gridly::cb_resize_Click);
+    connect(m.clearGrid, &QAction::triggered, this, &gridly::cb_cleargrid_Click);
+    connect(m.playOrDesign, &QAction::triggered, this, [this] {
+        if (m_doc.playing())
+            m_play->cb_dsng_Click();
+        else
+            cb_play_Click();
+    });
+    connect(m.help, &QAction::triggered, this, &gridly::cb_help_Click);
+    connect(m.about, &QAction::triggered, this, &gridly::About);
 }
 
 bool gridly::dragging() const
@@ -217,10 +240,12 @@ void gridly::PuzzleChanged(Changes what)
 // Undo and Redo name the step they would take back or make again.
 void gridly::ShowHistory()
 {
-    m_undo->setEnabled(m_doc.canUndo());
-    m_undo->setText(m_doc.canUndo() ? QStringLiteral("&Undo ") + m_doc.undoText() : QStringLiteral("&Undo"));
-    m_redo->setEnabled(m_doc.canRedo());
-    m_redo->setText(m_doc.canRedo() ? QStringLiteral("&Redo ") + m_doc.redoText() : QStringLiteral("&Redo"));
+    QAction *undo = m_menu->undo;
+    QAction *redo = m_menu->redo;
+    undo->setEnabled(m_doc.canUndo());
+    undo->setText(m_doc.canUndo() ? QStringLiteral("&Undo ") + m_doc.undoText() : QStringLiteral("&Undo"));
+    redo->setEnabled(m_doc.canRedo());
+    redo->setText(m_doc.canRedo() ? QStringLiteral("&Redo ") + m_doc.redoText() : QStringLiteral("&Redo"));
 }
 
 bool gridly::eventFilter(QObject *watched, QEvent *event)
@@ -250,7 +275,7 @@ bool gridly::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Closing the window is Exit: it closes only once Exit has run to its end.

@@ -1,6 +1,7 @@
 // The main window `gridly`: owns the one document, builds the window from its
 // parts and routes each control's event to the handler that owns it. Its own
-// controls are the command column, the grid picture in its frame with the
+// controls are the menu bar, and below it, in the client area laid out as the
+// design has it, the command column, the grid picture in its frame with the
 // red box of the current word, and the logo; the word panel, the drag, the
 // entry strip and the play side are parts of their own. Handlers are short:
 // they ask the document for a change, and the window shows what the
@@ -13,8 +14,10 @@
 #include "undo/puzzle_document.h"
 #include "view/grid_renderer.h"
 #include "window/command_column.h"
+#include "window/menu_bar.h"
+#include "window/recent_files.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <memory>
 
@@ -27,7 +30,7 @@ class ShapeBox;
 class WordDrag;
 class WordPanel;
 
-class gridly : public QWidget {
+class gridly : public QMainWindow {
     Q_OBJECT
 public:
     // programFolder holds gridly.hlp and gridly.cfg; arguments are the command
@@ -51,6 +54,7 @@ protected:
 
 private:
     void connectControls();
+    void connectMenus();
     void PuzzleChanged(Changes what);
     void ShowHistory();
 
@@ -62,12 +66,22 @@ private:
     void cb_exit_Click();
     void SetCmdButtons();
     void NewPuzzle();
+    void OpenFile(const QString &path);
+    void ShowRecent();
+    void OpenRecent(const QString &path);
+    void About();
+
+    // The exports (gridly_export.cpp)
+    enum class ExportFormat { Puz, Ipuz, Worksheet, AnswerKey, WebPage };
+    void Export(ExportFormat format);
 
     // Generation, size and shifting (gridly_grid.cpp)
     void cb_procAutosz_Click();
     void cb_procfixsize_Click();
     void Generate(Sizing sizing);
+    void MakeConnectedGrid();
     void cb_putword_Click();
+    void TakeWordOut();
     void scr_gcols_Change();
     void scr_grows_Change();
     void cb_resize_Click();
@@ -107,6 +121,9 @@ private:
     ShapeBox *sh_fr = nullptr;
     GridPicture *pb = nullptr;
     ShapeBox *cr_cw = nullptr;  // the red box over the current word
+    QWidget *m_client = nullptr;  // the window below its menu bar
+    std::unique_ptr<MenuBar> m_menu;
+    std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<CommandColumn> m_cmd;
     WordPanel *m_panel = nullptr;
     WordDrag *m_drag = nullptr;
@@ -114,6 +131,4 @@ private:
     QGroupBox *fr_logo = nullptr;
     QLabel *imglogo = nullptr;
     PlaySide *m_play = nullptr;
-    QAction *m_undo = nullptr;
-    QAction *m_redo = nullptr;
 };

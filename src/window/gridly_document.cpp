@@ -18,8 +18,10 @@
 #include "play/play_side.h"
 #include "view/shape_box.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 #include <algorithm>
 #include <functional>
@@ -111,9 +113,11 @@ bool OfferToSave(Desktop &desktop, const Puzzle &p, const QString &question, con
     return !p.changed || answer == Desktop::Answer::No;
 }
 
+const QString VERSION = QStringLiteral("Gridly v1.00");
+
 QString Caption(const std::string &fname)
 {
-    return QStringLiteral("Gridly v1.00     > ") + FromUtf8(fname);
+    return VERSION + QStringLiteral("     > ") + FromUtf8(fname);
 }
 
 }  // namespace
@@ -124,6 +128,7 @@ bool gridly::Form_Load()
         return false;
 
     cr_cw->setGeometry(0, 0, 22, 22);
+    m_recent = std::make_unique<RecentFiles>(m_desktop.userConfigFolder());
     const QDir cfgFolder(ConfigurationFolder(m_desktop, m_programFolder));
     m_cfgpath = QDir::toNativeSeparators(cfgFolder.filePath(QStringLiteral("gridly.cfg"))).toStdString();
     m_drag->SetPanelPlace(m_panel->Place());
@@ -197,6 +202,10 @@ void gridly::NewPuzzle()
     m_doc.setWtop(1);
     m_doc.clearHistory();
     m_doc.markSaved();
+    // Emptying an empty puzzle changes nothing, yet the start shows it whole.
+    DispWInp();
+    DisplayGrid();
+    SetCmdButtons();
 }
 
 void gridly::cb_save_Click()
@@ -228,6 +237,7 @@ void gridly::cb_save_Click()
         m_refusedFile = false;
         m_doc.update([](Puzzle &p) { p.changed = false; });
         m_doc.markSaved();
+        m_recent->add(path);
         setWindowTitle(Caption(m_doc.fname()));
     } else {
         m_desktop.setWaitCursor(false);
@@ -239,18 +249,50 @@ void gridly::cb_save_Click()
 
 void gridly::cb_open_Click()
 {
+    if (m_opensrc == OpenSource::Configuration) {
+        OpenFile(FromUtf8(m_doc.fpath()));
+        return;
+    }
+    if (!OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Opening New File"),
+                     QStringLiteral("Open"), [this] { cb_save_Click(); }))
+        return;
+    const QString path = AskFileName(m_desktop, m_dialogFolder, m_doc.fpath(), false);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+// A puzzle from the recent list opens as one chosen in the Open dialog.
+void gridly::OpenRecent(const QString &path)
+{
+    if (OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Opening New File"),
+                    QStringLiteral("Open"), [this] { cb_save_Click(); }))
+        OpenFile(path);
+}
+
+void gridly::ShowRecent()
+{
+    QMenu *menu = m_menu->recent;
+    menu->clear();
+    const QStringList paths = m_recent->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(paths[i]));
+        connect(item, &QAction::triggered, this, [this, path = paths[i]] { OpenRecent(path); });
+    }
+    menu->addSeparator();
+    menu->addAction(m_menu->clearRecent);
+    m_menu->clearRecent->setEnabled(!paths.isEmpty());
+}
+
+// Opens the file at path, asked for or remembered. Open itself empties the
+// puzzle before it reads: a file refused leaves an empty puzzle.
+void gridly::OpenFile(const QString &chosen)
+{
     const bool interactive = m_opensrc == OpenSource::Program;
     if (interactive) {
-        if (!OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Opening New File"),
-                         QStringLiteral("Open"), [this] { cb_save_Click(); }))
-            return;
-        const QString path = AskFileName(m_desktop, m_dialogFolder, m_doc.fpath(), false);
-        if (path.isEmpty())
-            return;
         NewPuzzle();
-        m_doc.setFile(QFileInfo(path).fileName().toStdString(), path.toStdString());
+        m_doc.setFile(QFileInfo(chosen).fileName().toStdString(), chosen.toStdString());
     }
-
     const QString path = FromUtf8(m_doc.fpath());
     const FileRead file = ReadWholeFile(path);
     const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
@@ -283,6 +325,7 @@ void gridly::cb_open_Click()
     m_doc.setWtop(1);
     m_doc.clearHistory();
     m_doc.markSaved();
+    m_recent->add(path);
     m_dialogFolder = QFileInfo(path).absolutePath();
     m_desktop.setWaitCursor(false);
 }
@@ -301,6 +344,15 @@ void gridly::cb_help_Click()
     m_desktop.showHelp(helpFile);
 }
 
+void gridly::About()
+{
+    m_desktop.message(VERSION + QLatin1Char('\r')
+                          + QStringLiteral("Crossword puzzles from your own words and clues.") + QLatin1Char('\r')
+                          + QLatin1Char('\r') + QStringLiteral("Licence: GNU General Public License, version 3 or later")
+                          + QLatin1Char('\r') + QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                      QStringLiteral("About Gridly"), Desktop::Buttons::Ok, Desktop::Icon::Information);
+}
+
 void gridly::cb_exit_Click()
 {
     if (m_doc.puzzle().nwords == 0)
@@ -317,8 +369,10 @@ void gridly::cb_exit_Click()
 
 void gridly::SetCmdButtons()
 {
-    const CommandStates states = CommandStatesOf(m_doc.puzzle());
+    const Puzzle &p = m_doc.puzzle();
+    const CommandStates states = CommandStatesOf(p);
     m_cmd->Enable(states);
     m_entry->EnableCommands(states);
+    m_menu->Enable(states, m_doc.playing(), p.curw >= 1 && p.curw <= p.nwords && p.Words[p.curw].placed());
     m_panel->ShowWordCount();
 }

@@ -2,8 +2,10 @@
 #include "window/gridly.h"
 
 #include "document/puzzle_grid.h"
+#include "grid/connected_grid.h"
 #include "grid/generator.h"
 #include "grid/grid_size.h"
+#include "panel/word_moves.h"
 #include "panel/word_panel.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
@@ -42,11 +44,37 @@ void gridly::Generate(Sizing sizing)
                           Desktop::Buttons::Ok, Desktop::Icon::Information);
 }
 
+// The connected maker on the panel's words, within the size the bars show.
+void gridly::MakeConnectedGrid()
+{
+    if (m_doc.puzzle().nwords == 0)
+        return;
+    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Make Connected Grid"));
+    m_desktop.setWaitCursor(true);
+    m_doc.update([this](Puzzle &p) {
+        if (ConnectedRefusal(p, Sizing::Fixed).empty())
+            ::MakeConnectedGrid(p, m_random, Sizing::Fixed);
+    });
+    m_desktop.setWaitCursor(false);
+}
+
 void gridly::cb_putword_Click()
 {
     const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Auto Put Word in Grid"));
     if (m_doc.update(AutoPutWord).found())
         m_panel->PressRowOf(m_doc.puzzle().curw);
+}
+
+// The current word leaves the grid as a drag off the grid takes it.
+void gridly::TakeWordOut()
+{
+    const Puzzle &p = m_doc.puzzle();
+    if (p.curw < 1 || p.curw > p.nwords || !p.Words[p.curw].placed())
+        return;
+    m_doc.edit(QStringLiteral("Take Word Out of Grid"), [](Puzzle &q) {
+        LiftWord(q);
+        DropNowhere(q);
+    });
 }
 
 // A size bar moved by the user; one below the smallest size holding the

@@ -53,9 +53,8 @@ void gridly::SwitchMode(RunMode mode)
     sh_fr->move(left + 1, sh_fr->y());
     sh_fr2->move(left, sh_fr2->y());
     DisplayGrid();
-    if (!play) {
-        // Play mode dropped the current word: the panel and the commands say so.
+    // Play mode dropped the current word: the panel says so; and the menus follow the mode.
+    if (!play)
         DispWInp();
-        SetCmdButtons();
-    }
+    SetCmdButtons();
 }

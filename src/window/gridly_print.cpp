@@ -17,11 +17,17 @@ void gridly::cb_print_Click()
                              QStringLiteral("Print"), Desktop::Buttons::YesNo, Desktop::Icon::Question)
             == Desktop::Answer::No)
         return;
-    // Without a printer every printer operation would fail and be skipped.
+    // A print that cannot happen says so, rather than seem to have worked.
     const std::unique_ptr<PagePrinter> printer = m_desktop.defaultPrinter();
-    if (!printer)
+    if (!printer) {
+        m_desktop.message(QStringLiteral("No Printer is Available"), QStringLiteral("Print"), Desktop::Buttons::Ok,
+                          Desktop::Icon::Critical);
         return;
+    }
     m_desktop.setWaitCursor(true);
     PrintPuzzlePage(*printer, p, imglogo->pixmap().toImage(), {m_doc.playing(), false, m_play->ValidWord()});
     m_desktop.setWaitCursor(false);
+    if (!printer->printed())
+        m_desktop.message(QStringLiteral("The Puzzle Could Not be Printed"), QStringLiteral("Print"),
+                          Desktop::Buttons::Ok, Desktop::Icon::Critical);
 }

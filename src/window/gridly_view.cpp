@@ -40,7 +40,7 @@ void gridly::showEvent(QShowEvent *event)
 {
     if (m_gridPending)
         DisplayGrid();
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
 }
 
 void gridly::cl_gbox_Click(int index)

@@ -68,7 +68,7 @@ def press(node, name):
 
 
 def find(root, name, role=None):
-    """Every node named `name` (of `role`) below root; the grid's cells are not searched."""
+    """Every node named `name` (of `role`) below root; the grid's cells and the menus are not searched."""
     found = []
     stack = [root]
     while stack:
@@ -77,7 +77,7 @@ def find(root, name, role=None):
             continue
         if node.name == name and (role is None or node.getRole() == role):
             found.append(node)
-        if node.getRole() != pyatspi.ROLE_TABLE:
+        if node.getRole() not in (pyatspi.ROLE_TABLE, pyatspi.ROLE_MENU_BAR):
             stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
     return found
 

@@ -50,6 +50,7 @@ public:
         m_desktop.printedPictures << grid;
     }
     void endDoc() override { m_desktop.printed << QStringLiteral("end"); }
+    bool printed() const override { return !m_desktop.printerFails; }
 
 private:
     ScriptedDesktop &m_desktop;

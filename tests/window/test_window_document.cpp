@@ -1,7 +1,9 @@
 // The main window's start-up, files, configuration and exit, driven through
 // its real controls with every dialog answered by the scripted desktop.
 #include "document/config_file.h"
+#include "panel/row_label.h"
 #include "platform/qt_desktop.h"
+#include "view/grid_renderer.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -39,10 +41,12 @@ private slots:
 
     void firstStartOffersOnlyOpenHelpExitAndAdd()
     {
-        // A first start titled "Gridly" disables every command that needs a word; every picture button shows
-        // its icon and tooltip; Help opens gridly.hlp, and without it a critical message names the path; a
-        // second instance ends at once.
+        // A first start titled "Gridly" shows the empty grid and grey rows and disables every command that
+        // needs a word; every picture button shows its icon and tooltip; Help opens gridly.hlp, and without it
+        // a critical message names the path; a second instance ends at once.
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly"));
+        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle()));
+        QCOMPARE(f->control<RowLabel>("w_inp_0")->background(), QColor(192, 192, 192));
         const QStringList disabled{"cb_new", "cb_save", "cb_print", "cb_play", "cb_procAutosz", "cb_procfixsize",
                                    "cb_cleargrid", "ck_gridwrd", "cb_putword", "cb_updtword", "cb_delword"};
         const std::pair<const char *, const char *> buttons[] = {

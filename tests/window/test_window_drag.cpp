@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -68,7 +69,7 @@ private slots:
         f.dragRow(w - 1).to(f.cell(at.x(), at.y()));
         QCOMPARE(f.redBox() ? f.control(QStringLiteral("cr_cw"))->geometry() : QRect(), box);
         QCOMPARE(f.picture()->pos(), f.cell(at.x(), at.y()));
-        QCOMPARE(f.window->children().constLast(), f.picture());
+        QCOMPARE(f.client()->children().constLast(), f.picture());
         const QPoint source = f.picture()->pos() - f.corner(QStringLiteral("pb")) - QPoint(1, 1);
         for (const QPoint p : {QPoint(3, 3), QPoint(5, 17), QPoint(25, 5), QPoint(45, 2)})
             QCOMPARE(f.picture()->pixmap().toImage().pixel(p), f.window->gridImage().pixel(source + p));
@@ -208,6 +209,11 @@ private slots:
         QCOMPARE(f.window->document().wtop(), 2);
         QCOMPARE(f.row(0)->text(), QStringLiteral("W02"));
         QCOMPARE(f.puzzle().curw, 2);
+        // The wheel over a row scrolls the list as over the scroll bar: three words a notch.
+        QWheelEvent down(QPointF(20, 10), f.row(5)->mapToGlobal(QPointF(20, 10)), {}, QPoint(0, -120), Qt::NoButton,
+                         {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.row(5), &down);
+        QCOMPARE(f.window->document().wtop(), 5);
     }
 };
 
