@@ -176,4 +176,4 @@ const bool registered = [] {
     return true;
 }();
 
-} // namespace
+}  // namespace

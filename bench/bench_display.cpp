@@ -44,4 +44,4 @@ void BM_DisplayGridThroughTheWindow(benchmark::State &state)
 }
 BENCHMARK(BM_DisplayGridThroughTheWindow)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

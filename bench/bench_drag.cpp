@@ -76,8 +76,8 @@ public:
         m_window->show();
         QApplication::processEvents();
         pb = m_window->findChild<GridPicture *>(QStringLiteral("pb"));
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), pb->mapToGlobal(QPointF(10, 10)),
-                          Qt::LeftButton, Qt::LeftButton, {});
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 10), pb->mapToGlobal(QPointF(10, 10)), Qt::LeftButton,
+                          Qt::LeftButton, {});
         QApplication::sendEvent(pb, &press);
         SendMove(pb, QPoint(30, 30));
         if (!m_window->puzzle().dragging)
@@ -120,4 +120,4 @@ void BM_DragMoveAndRepaint(benchmark::State &state)
 }
 BENCHMARK(BM_DragMoveAndRepaint)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

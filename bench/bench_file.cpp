@@ -4,8 +4,8 @@
 // with the picture and the panel refreshed.
 #include "bench_application.h"
 #include "document/puzzle_file.h"
+#include "platform/file_store.h"
 #include "sample_puzzles.h"
-#include "window/file_store.h"
 #include "window_fixture.h"
 
 #include <QTemporaryDir>
@@ -52,4 +52,4 @@ void BM_SaveThenOpenThroughTheWindow(benchmark::State &state)
 }
 BENCHMARK(BM_SaveThenOpenThroughTheWindow)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace

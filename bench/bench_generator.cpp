@@ -7,11 +7,10 @@
 namespace {
 
 const char *const WORDS[] = {
-    "HOUSE",  "GARDEN", "WINDOW", "TABLE",   "CHAIR",  "KITCHEN", "BREAD",   "WATER",
-    "RIVER",  "MOUNTAIN", "FOREST", "ORANGE", "APPLE", "BANANA",  "PENCIL",  "PAPER",
-    "SCHOOL", "TEACHER", "STUDENT", "BOOK",   "LIBRARY", "MUSIC", "PIANO",   "GUITAR",
-    "SUMMER", "WINTER", "SPRING", "AUTUMN",  "CASTLE", "BRIDGE",  "HARBOUR", "ISLAND",
-    "OCEAN",  "PLANET", "ROCKET", "MARKET",  "CANDLE", "BOTTLE",  "DRAGON",  "FLOWER",
+    "HOUSE",   "GARDEN", "WINDOW", "TABLE",  "CHAIR",  "KITCHEN", "BREAD",  "WATER",   "RIVER",   "MOUNTAIN",
+    "FOREST",  "ORANGE", "APPLE",  "BANANA", "PENCIL", "PAPER",   "SCHOOL", "TEACHER", "STUDENT", "BOOK",
+    "LIBRARY", "MUSIC",  "PIANO",  "GUITAR", "SUMMER", "WINTER",  "SPRING", "AUTUMN",  "CASTLE",  "BRIDGE",
+    "HARBOUR", "ISLAND", "OCEAN",  "PLANET", "ROCKET", "MARKET",  "CANDLE", "BOTTLE",  "DRAGON",  "FLOWER",
 };
 
 Puzzle FortyWords()
@@ -54,4 +53,4 @@ void BM_GenerateAutoSize_40Words(benchmark::State &state)
 }
 BENCHMARK(BM_GenerateAutoSize_40Words)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly(true);
 
-} // namespace
+}  // namespace

@@ -48,8 +48,8 @@ public:
         int pipe[2];
         if (::pipe(pipe) != 0)
             return;
-        std::vector<std::string> args{"Xvfb", "-displayfd", std::to_string(pipe[1]), "-screen", "0",
-                                      "1280x1024x24", "-nolisten", "tcp"};
+        std::vector<std::string> args{
+            "Xvfb", "-displayfd", std::to_string(pipe[1]), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"};
         std::vector<char *> argv = Pointers(args);
         if (posix_spawnp(&m_pid, "Xvfb", nullptr, nullptr, argv.data(), environ) != 0)
             m_pid = 0;
@@ -175,4 +175,4 @@ void BM_StartBesideABareWindow(benchmark::State &state)
 }
 BENCHMARK(BM_StartBesideABareWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(61);
 
-} // namespace
+}  // namespace

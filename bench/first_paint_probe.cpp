@@ -30,7 +30,7 @@ void WritePeakMemory()
             std::ofstream(file) << std::stol(line.substr(6));
 }
 
-} // namespace
+}  // namespace
 
 void QBackingStore::flush(const QRegion &region, QWindow *window, const QPoint &offset)
 {

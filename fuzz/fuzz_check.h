@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#define FUZZ_CHECK(condition, what)                                                               \
-    do {                                                                                          \
-        if (!(condition)) {                                                                       \
-            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, std::string(what).c_str());   \
-            std::abort();                                                                         \
-        }                                                                                         \
+#define FUZZ_CHECK(condition, what)                                                                                    \
+    do {                                                                                                               \
+        if (!(condition)) {                                                                                            \
+            std::fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, std::string(what).c_str());                        \
+            std::abort();                                                                                              \
+        }                                                                                                              \
     } while (false)

@@ -15,7 +15,7 @@ bool OddLengthExists(const std::string &path)
     return path.size() % 2 == 1;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 {

@@ -20,7 +20,7 @@ bool operator==(const ConfigValues &a, const ConfigValues &b)
         && a.fpath == b.fpath;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 {

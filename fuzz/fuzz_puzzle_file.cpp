@@ -45,7 +45,7 @@ void PutEveryWord(Puzzle &p)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
 {

@@ -41,11 +41,16 @@ std::vector<std::string> ConfigSeeds()
 
 std::vector<std::string> CommandLineSeeds()
 {
-    return {"\"/home/user/puzzles/cross.gly\"", "\"C:\\Puzzles\\my puzzle.gly\"", "  \"/tmp/ab.gly\"  ",
-            "/tmp/unquoted.gly", "\"cross.GLY\"", "\"x.gly\"", ""};
+    return {"\"/home/user/puzzles/cross.gly\"",
+            "\"C:\\Puzzles\\my puzzle.gly\"",
+            "  \"/tmp/ab.gly\"  ",
+            "/tmp/unquoted.gly",
+            "\"cross.GLY\"",
+            "\"x.gly\"",
+            ""};
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char **argv)
 {

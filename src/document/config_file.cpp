@@ -42,7 +42,7 @@ private:
 constexpr std::string_view DESIGN_BYTES = "Design";
 constexpr std::string_view PLAY_BYTES = "Play";
 
-} // namespace
+}  // namespace
 
 std::string_view RunModeBytes(RunMode runmode)
 {
@@ -58,8 +58,7 @@ std::optional<RunMode> RunModeFromBytes(std::string_view bytes)
     return std::nullopt;
 }
 
-std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::string_view fname,
-                            std::string_view fpath)
+std::string WriteConfigFile(int gboxidx, int validWord, RunMode runmode, std::string_view fname, std::string_view fpath)
 {
     std::string out;
     for (const int value : {gboxidx, validWord, 0, 0, 0})

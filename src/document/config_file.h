@@ -33,8 +33,8 @@ struct ConfigValues {
     std::optional<int> gboxidx;    // 0..5; any other stored value reads as 5
     std::optional<int> validWord;  // 0..1; any other stored value reads as 1
     std::optional<RunMode> runmode;
-    std::optional<std::string> fname;    // 5..255 bytes ending in ".gly"
-    std::optional<std::string> fpath;    // 8..4096 bytes, a file that exists
+    std::optional<std::string> fname;  // 5..255 bytes ending in ".gly"
+    std::optional<std::string> fpath;  // 8..4096 bytes, a file that exists
 };
 
 // Reading stops at a mode length other than 4 or 6, a mode other than

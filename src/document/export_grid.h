@@ -10,11 +10,11 @@
 #include <vector>
 
 struct ExportWord {
-    int index = 0;       // in Words, from 1
-    std::string text;    // trimmed, Windows-1252
-    std::string clue;    // trimmed, Windows-1252
-    int number = 0;      // the puzzle's own clue number
-    int col = 0;         // first letter, from 1
+    int index = 0;     // in Words, from 1
+    std::string text;  // trimmed, Windows-1252
+    std::string clue;  // trimmed, Windows-1252
+    int number = 0;    // the puzzle's own clue number
+    int col = 0;       // first letter, from 1
     int row = 0;
     int length = 0;
     bool across = true;

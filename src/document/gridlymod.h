@@ -78,10 +78,10 @@ struct WordEntry {
     int16_t lw = 0;            // length of the trimmed word, inner blanks included
     int16_t stat = STAT_NONE;
     Direction dr = Direction::Across;
-    int16_t nbr = 0;  // clue number; meaningful while stat == STAT_PLACED
-    int16_t gc = 0;   // column of the first letter, 1-based
-    int16_t gr = 0;   // row of the first letter, 1-based
-    int16_t pwok = 0; // 1 when pword equals word
+    int16_t nbr = 0;   // clue number; meaningful while stat == STAT_PLACED
+    int16_t gc = 0;    // column of the first letter, 1-based
+    int16_t gr = 0;    // row of the first letter, 1-based
+    int16_t pwok = 0;  // 1 when pword equals word
     FixedText<CLUELEN> clue;
 
     bool placed() const { return stat == STAT_PLACED; }
@@ -154,8 +154,8 @@ enum class RunMode { Design, Play };
 // failures, or start-up, which opens the file it was given without a word.
 enum class OpenSource { Program, Configuration };
 
-inline constexpr char CELL_EMPTY = '#';   // no letter, in CWGrid and Pgrid
-inline constexpr char CELL_UNFILLED = ' '; // a word cell of Pgrid the player has not filled
+inline constexpr char CELL_EMPTY = '#';     // no letter, in CWGrid and Pgrid
+inline constexpr char CELL_UNFILLED = ' ';  // a word cell of Pgrid the player has not filled
 
 struct Puzzle {
     // The word list, entries 1..nwords in use.

@@ -59,17 +59,18 @@ std::string Clues(const ExportGrid &grid, bool across)
     for (const ExportWord &word : grid.words) {
         if (word.across != across)
             continue;
-        out += separator + std::string("      {\"number\": ") + std::to_string(word.number) +
-               ", \"clue\": " + Quoted(Cp1252ToUtf8(word.clue)) + ", \"cells\": [";
+        out += separator + std::string("      {\"number\": ") + std::to_string(word.number)
+            + ", \"clue\": " + Quoted(Cp1252ToUtf8(word.clue)) + ", \"cells\": [";
         for (int k = 1; k <= word.length; ++k)
-            out += (k > 1 ? ", [" : "[") + std::to_string(word.cellCol(k)) + ", " + std::to_string(word.cellRow(k)) + "]";
+            out +=
+                (k > 1 ? ", [" : "[") + std::to_string(word.cellCol(k)) + ", " + std::to_string(word.cellRow(k)) + "]";
         out += "]}";
         separator = ",\n";
     }
     return out + "\n    ]";
 }
 
-} // namespace
+}  // namespace
 
 ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswers)
 {
@@ -88,8 +89,8 @@ ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswe
     // The empty-cell value is 0 unless a cell holds the digit 0.
     bool zero = false;
     for (int r = 1; r <= grid.rows; ++r)
-        zero = zero || grid.solution[std::size_t(r - 1)].find('0') != std::string::npos ||
-               (withAnswers && grid.answers[std::size_t(r - 1)].find('0') != std::string::npos);
+        zero = zero || grid.solution[std::size_t(r - 1)].find('0') != std::string::npos
+            || (withAnswers && grid.answers[std::size_t(r - 1)].find('0') != std::string::npos);
     const std::string empty = zero ? "\"_\"" : "0";
 
     const auto puzzleCell = [&](int c, int r) {
@@ -119,15 +120,15 @@ ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswe
     out += "  \"kind\": [\"http://ipuz.org/crossword#1\"],\n";
     out += "  \"origin\": \"Gridly\",\n";
     out += "  \"title\": " + Quoted(title) + ",\n";
-    out += "  \"dimensions\": {\"width\": " + std::to_string(grid.cols) + ", \"height\": " +
-           std::to_string(grid.rows) + "},\n";
+    out += "  \"dimensions\": {\"width\": " + std::to_string(grid.cols) + ", \"height\": " + std::to_string(grid.rows)
+        + "},\n";
     out += "  \"block\": \"#\",\n";
     out += "  \"empty\": " + empty + ",\n";
     out += "  \"puzzle\": " + Rows(grid, puzzleCell) + ",\n";
     out += "  \"solution\": " + Rows(grid, solutionCell) + ",\n";
     if (withAnswers)
         out += "  \"saved\": " + Rows(grid, savedCell) + ",\n";
-    out += "  \"clues\": {\n    \"Across\": " + Clues(grid, true) + ",\n    \"Down\": " + Clues(grid, false) +
-           "\n  }\n}\n";
+    out += "  \"clues\": {\n    \"Across\": " + Clues(grid, true) + ",\n    \"Down\": " + Clues(grid, false)
+        + "\n  }\n}\n";
     return {out, {}};
 }

@@ -84,13 +84,13 @@ std::string WordFault(const ExportGrid &grid, const ExportWord &word)
     for (int k = 1; k <= word.length; ++k) {
         const char c = word.text[std::size_t(k - 1)];
         if (!PuzCell(c))
-            return WordName(word) + " holds " + (c == ' ' ? "a blank" : "\"" + Cp1252ToUtf8(std::string(1, c)) + "\"") +
-                   " at " + At(word.cellCol(k), word.cellRow(k)) + "; .puz cells hold only A-Z and 0-9";
+            return WordName(word) + " holds " + (c == ' ' ? "a blank" : "\"" + Cp1252ToUtf8(std::string(1, c)) + "\"")
+                + " at " + At(word.cellCol(k), word.cellRow(k)) + "; .puz cells hold only A-Z and 0-9";
     }
     const auto [col, row, run] = RunThrough(grid, word.col, word.row, word.across);
     if (int(run.size()) != word.length)
-        return WordName(word) + " is part of the run \"" + Cp1252ToUtf8(run) + "\" " + (word.across ? "across" : "down") +
-               " from " + At(col, row) + "; a .puz solver would take the run for one word";
+        return WordName(word) + " is part of the run \"" + Cp1252ToUtf8(run) + "\" " + (word.across ? "across" : "down")
+            + " from " + At(col, row) + "; a .puz solver would take the run for one word";
     return {};
 }
 
@@ -108,13 +108,13 @@ std::string RunFault(const ExportGrid &grid)
                 const std::string run = std::get<2>(RunThrough(grid, c, r, across));
                 const auto word = words.find({c, r, across});
                 if (word == words.end() || word->second != int(run.size()))
-                    return "The letters \"" + Cp1252ToUtf8(run) + "\" " + (across ? "across" : "down") + " from " + At(c, r) +
-                           " are not one of the words; a .puz solver would take them for one";
+                    return "The letters \"" + Cp1252ToUtf8(run) + "\" " + (across ? "across" : "down") + " from "
+                        + At(c, r) + " are not one of the words; a .puz solver would take them for one";
             }
     return {};
 }
 
-} // namespace
+}  // namespace
 
 ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswers)
 {

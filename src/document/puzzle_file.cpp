@@ -1,7 +1,7 @@
 #include "document/puzzle_file.h"
 
 #include "document/int16_bytes.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 namespace {
 
@@ -49,8 +49,7 @@ const std::string PAST_END = "Input past end of file";
 
 std::string Range(const std::string &what, int value, int low, int high)
 {
-    return what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." +
-           std::to_string(high);
+    return what + " " + std::to_string(value) + " is outside " + std::to_string(low) + ".." + std::to_string(high);
 }
 
 // One record as read; a direction that is neither "Acro" nor "Down" is
@@ -123,8 +122,8 @@ std::optional<std::string> CrossingFault(const std::vector<WordEntry> &words)
             const int c = e.cellCol(k), r = e.cellRow(k);
             const char letter = e.word[std::size_t(k - 1)];
             if (owner(c, r) != 0 && letters(c, r) != letter)
-                return "Word " + std::to_string(i + 1) + " disagrees with word " +
-                       std::to_string(owner(c, r)) + " where they cross";
+                return "Word " + std::to_string(i + 1) + " disagrees with word " + std::to_string(owner(c, r))
+                    + " where they cross";
             letters(c, r) = letter;
             owner(c, r) = int16_t(i + 1);
         }
@@ -148,7 +147,7 @@ PuzzleFileRead Failure(std::string text)
     return {PuzzleFileStatus::Failed, std::move(text), {}};
 }
 
-} // namespace
+}  // namespace
 
 std::string_view DirectionBytes(Direction dr)
 {
@@ -170,8 +169,8 @@ std::string WritePuzzleFile(const Puzzle &p)
     out.reserve(std::size_t(PUZZLE_HEADER_SIZE + PUZZLE_RECORD_SIZE * std::max<int>(p.nwords, 0)));
     out += PUZZLE_MAGIC;
     out += PUZZLE_VERSION;
-    for (const int16_t value : {p.nwords, p.gcols, p.grows, p.gboxidx, int16_t(1), int16_t(0), int16_t(0),
-                                int16_t(0), int16_t(0)})
+    for (const int16_t value :
+         {p.nwords, p.gcols, p.grows, p.gboxidx, int16_t(1), int16_t(0), int16_t(0), int16_t(0), int16_t(0)})
         AppendInt16(out, value);
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &e = p.Words[i];

@@ -49,7 +49,7 @@ struct PuzzleFileContents {
 
 struct PuzzleFileRead {
     PuzzleFileStatus status = PuzzleFileStatus::Failed;
-    std::string failure;  // short text for the user when Failed
+    std::string failure;          // short text for the user when Failed
     PuzzleFileContents contents;  // filled when Ok
 };
 

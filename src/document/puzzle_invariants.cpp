@@ -89,7 +89,7 @@ std::string CellFault(const Puzzle &p)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 std::string CheckInvariants(const Puzzle &p)
 {

@@ -47,7 +47,7 @@ std::string BoxFault(std::string_view utf8, bool word)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 WordListRead ReadWordList(std::string_view utf8)
 {

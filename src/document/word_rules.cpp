@@ -1,8 +1,8 @@
 #include "document/word_rules.h"
 
 #include "document/blank_trim.h"
+#include "document/puzzle_grid.h"
 #include "document/text_codec.h"
-#include "grid/grid_ops.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ std::string_view WordPart(std::string_view word)
     return TrimBlanks(word.substr(0, WORDLEN));
 }
 
-} // namespace
+}  // namespace
 
 int FilterWordKey(int charCode)
 {

@@ -1,6 +1,6 @@
 #include "grid/connected_grid.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "grid/generator.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 #include "grid/grid_size.h"
 
 #include <algorithm>
@@ -88,7 +88,7 @@ bool Generated(Puzzle &p, const RandomSource &random, int tries, Sizing sizing)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int GenCWGrid(Puzzle &p, const RandomSource &random, Sizing sizing)
 {

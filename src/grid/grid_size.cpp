@@ -1,6 +1,6 @@
 #include "grid/grid_size.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 #include <algorithm>
 
@@ -19,7 +19,7 @@ int ChangeSize(Puzzle &p, int value, int16_t Puzzle::*size, int16_t Puzzle::*sma
     return value;
 }
 
-} // namespace
+}  // namespace
 
 GridExtent GetGridSize(Puzzle &p)
 {

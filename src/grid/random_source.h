@@ -26,7 +26,10 @@ public:
     double operator()() { return double(m_engine() >> 11) * 0x1.0p-53; }
 
     // Draws from this object, which must outlive the returned source.
-    RandomSource source() { return [this] { return (*this)(); }; }
+    RandomSource source()
+    {
+        return [this] { return (*this)(); };
+    }
 
 private:
     std::mt19937_64 m_engine;

@@ -100,10 +100,10 @@ Found Search(const Lines &lines, bool relaxed, const std::string &wrd, int lw, i
     return legal ? lines.at(line, first) : Found{};
 }
 
-} // namespace
+}  // namespace
 
-Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r,
-                   bool mtcLetter, bool mtcEmpty)
+Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r, bool mtcLetter,
+                   bool mtcEmpty)
 {
     const bool across = dr == Direction::Across;
     return Search(Lines(p, dr), p.dragging, wrd, lw, across ? r : c, across ? c : r, mtcLetter, mtcEmpty);

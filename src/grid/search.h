@@ -31,8 +31,8 @@ struct Found {
 // only goes on an empty cell.
 // While p.dragging the beside, before and after tests are left out.
 // A position whose cells would leave the 24 x 24 arrays is never legal.
-Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r,
-                   bool mtcLetter, bool mtcEmpty);
+Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r, bool mtcLetter,
+                   bool mtcEmpty);
 
 // First legal crossing position of w in direction dr. Across: leftmost start
 // column first, then topmost row; down: topmost start row first, then leftmost

@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr int GRID_SLACK = 4;  // pixels a press in the grid may wander
-constexpr int ROW_SLACK = 6;   // pixels around a row that start nothing
+constexpr int GRID_SLACK = 4;    // pixels a press in the grid may wander
+constexpr int ROW_SLACK = 6;     // pixels around a row that start nothing
 constexpr int SCROLL_SLACK = 8;  // twips a move over the scroll bar must exceed
 
-} // namespace
+}  // namespace
 
 bool NearGridPress(int x, int y, int downx, int downy)
 {

@@ -19,7 +19,7 @@ QFont pictureFont()
     return font;
 }
 
-} // namespace
+}  // namespace
 
 QSize DragPictureSize(int lw, bool across)
 {
@@ -30,7 +30,7 @@ QSize DragPictureSize(int lw, bool across)
 bool OverlapsGrid(double pbx, double pby, QSize size, const QRect &gridRect)
 {
     return gridRect.left() - size.width() <= pbx && pbx < gridRect.left() + gridRect.width()
-           && gridRect.top() - size.height() <= pby && pby < gridRect.top() + gridRect.height();
+        && gridRect.top() - size.height() <= pby && pby < gridRect.top() + gridRect.height();
 }
 
 void DrawDragPicture(QImage &picture, const QString &text, bool across, const QImage &grid,

@@ -34,7 +34,7 @@ bool IsEnter(const QKeyEvent *event)
 bool TypesCharacter(const QKeyEvent *event)
 {
     return !event->text().isEmpty() && event->text().at(0).category() != QChar::Other_Control
-           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
 }
 
 // Holds an edited box to what it may hold. What was just put in ends at the
@@ -53,7 +53,7 @@ void KeepText(QLineEdit *box, const QString &text, std::string (*filter)(std::st
     box->setCursorPosition(int(before.size()));
 }
 
-} // namespace
+}  // namespace
 
 EntryStrip::EntryStrip(QWidget *window, Puzzle &puzzle, Desktop &desktop)
     : QGroupBox(window), m_puzzle(puzzle), m_desktop(desktop)
@@ -72,8 +72,8 @@ EntryStrip::EntryStrip(QWidget *window, Puzzle &puzzle, Desktop &desktop)
     cb_delword = PictureButton(this, "cb_delword", 9770, 410, QStringLiteral("Delete Current Word"),
                                QStringLiteral("deleteword"));
     cb_addword->setFocusPolicy(Qt::TabFocus);  // Enter in the clue box leads here
-    cb_clear = PictureButton(this, "cb_clear", 10215, 410, QStringLiteral("Clear Input Area"),
-                             QStringLiteral("clearinput"));
+    cb_clear =
+        PictureButton(this, "cb_clear", 10215, 410, QStringLiteral("Clear Input Area"), QStringLiteral("clearinput"));
 
     connect(cb_addword, &QToolButton::clicked, this, &EntryStrip::cb_addword_Click);
     connect(cb_updtword, &QToolButton::clicked, this, &EntryStrip::cb_updtword_Click);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/gridlymod.h"
-#include "window/desktop.h"
+#include "platform/desktop.h"
 
 #include <QGroupBox>
 

@@ -21,7 +21,7 @@ int Pixels(double twips)
     return TwipsToPixels(RoundHalfEven(twips));
 }
 
-} // namespace
+}  // namespace
 
 WordDrag::WordDrag(QWidget *window, Puzzle &puzzle) : QObject(window), m_puzzle(puzzle)
 {

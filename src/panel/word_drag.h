@@ -62,8 +62,8 @@ private:
     Puzzle &m_puzzle;
     DragState m_drag;
     PanelPlace m_panel;
-    QRect m_grid;         // the grid picture's place in the window
-    QImage m_gridImage;   // and its picture
+    QRect m_grid;        // the grid picture's place in the window
+    QImage m_gridImage;  // and its picture
     ShapeBox *sh_chg1 = nullptr;
     ShapeBox *sh_chg2 = nullptr;
     QLabel *drg_change = nullptr;

@@ -1,6 +1,6 @@
 #include "panel/word_moves.h"
 
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 #include <utility>
 
@@ -12,8 +12,8 @@ std::optional<std::string> ChooseWord(Puzzle &p, int w)
         return std::nullopt;
     if (entry.lw > p.gcols && entry.lw > p.grows) {
         p.curw = 0;
-        return "This Word is Longer than the Current Grid Size\rIncrease the Grid Size to Fit ' " +
-               std::to_string(entry.lw) + "' Characters.";
+        return "This Word is Longer than the Current Grid Size\rIncrease the Grid Size to Fit ' "
+            + std::to_string(entry.lw) + "' Characters.";
     }
     if (entry.lw > p.gcols)
         entry.dr = Direction::Down;

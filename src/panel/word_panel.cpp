@@ -17,7 +17,7 @@ const QColor PLACED_ROW(192, 255, 192);
 const QColor EMPTY_ROW(192, 192, 192);
 const QColor TARGET_ROW(255, 192, 192);
 
-} // namespace
+}  // namespace
 
 WordPanel::WordPanel(QWidget *window, Puzzle &puzzle) : QGroupBox(window), m_puzzle(puzzle)
 {
@@ -146,12 +146,8 @@ void WordPanel::DragOver(int index, double x, double y, PanelZone zone)
         MarkTargetRow(index, y);
         m_scrolly = NO_SCROLL_EVENT;
         break;
-    case PanelZone::RightSide:
-        ScrollOverPanel(index, x, y);
-        break;
-    case PanelZone::Elsewhere:
-        m_scrolly = NO_SCROLL_EVENT;
-        break;
+    case PanelZone::RightSide: ScrollOverPanel(index, x, y); break;
+    case PanelZone::Elsewhere: m_scrolly = NO_SCROLL_EVENT; break;
     }
 }
 

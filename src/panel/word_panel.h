@@ -58,6 +58,6 @@ private:
     QScrollBar *w_scroll = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *lb_wcnt = nullptr;
-    int m_tgtrow = -1;                    // row lit as drop target; -1 = none
-    double m_scrolly = NO_SCROLL_EVENT;   // panel twips y of the last drag event over the scroll bar
+    int m_tgtrow = -1;                   // row lit as drop target; -1 = none
+    double m_scrolly = NO_SCROLL_EVENT;  // panel twips y of the last drag event over the scroll bar
 };

@@ -19,7 +19,7 @@ int sharedCharacter(const WordEntry &current, const WordEntry &other)
     return c1 <= other.gc && other.gc <= c2 && other.gr <= r1 && r2 <= other.gr + last ? r1 - other.gr + 1 : 0;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<PlayStat> GetWord(Puzzle &p)
 {

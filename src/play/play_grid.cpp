@@ -14,7 +14,7 @@ std::string signedNumber(int n)
     return " " + std::to_string(n);
 }
 
-} // namespace
+}  // namespace
 
 bool AnswerIsRight(const WordEntry &entry)
 {

@@ -7,20 +7,13 @@ namespace {
 int navigationCode(int key)
 {
     switch (key) {
-    case Qt::Key_Home:
-        return KEY_HOME;
-    case Qt::Key_End:
-        return KEY_END;
-    case Qt::Key_Left:
-        return KEY_LEFT;
-    case Qt::Key_Up:
-        return KEY_UP;
-    case Qt::Key_Right:
-        return KEY_RIGHT;
-    case Qt::Key_Down:
-        return KEY_DOWN;
-    default:
-        return 0;
+    case Qt::Key_Home: return KEY_HOME;
+    case Qt::Key_End: return KEY_END;
+    case Qt::Key_Left: return KEY_LEFT;
+    case Qt::Key_Up: return KEY_UP;
+    case Qt::Key_Right: return KEY_RIGHT;
+    case Qt::Key_Down: return KEY_DOWN;
+    default: return 0;
     }
 }
 
@@ -29,19 +22,13 @@ int keypadCode(int key)
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return KEY_PAD_0 + (key - Qt::Key_0);
     switch (key) {
-    case Qt::Key_Asterisk:
-        return KEY_PAD_TIMES;
-    case Qt::Key_Plus:
-        return KEY_PAD_PLUS;
-    case Qt::Key_Minus:
-        return KEY_PAD_MINUS;
+    case Qt::Key_Asterisk: return KEY_PAD_TIMES;
+    case Qt::Key_Plus: return KEY_PAD_PLUS;
+    case Qt::Key_Minus: return KEY_PAD_MINUS;
     case Qt::Key_Period:
-    case Qt::Key_Comma:
-        return KEY_PAD_POINT;
-    case Qt::Key_Slash:
-        return KEY_PAD_DIVIDE;
-    default:
-        return navigationCode(key);
+    case Qt::Key_Comma: return KEY_PAD_POINT;
+    case Qt::Key_Slash: return KEY_PAD_DIVIDE;
+    default: return navigationCode(key);
     }
 }
 
@@ -49,30 +36,18 @@ int keypadCode(int key)
 int shiftedSymbolKey(int key)
 {
     switch (key) {
-    case Qt::Key_ParenRight:
-        return Qt::Key_0;
-    case Qt::Key_Exclam:
-        return Qt::Key_1;
-    case Qt::Key_At:
-        return Qt::Key_2;
-    case Qt::Key_NumberSign:
-        return Qt::Key_3;
-    case Qt::Key_Dollar:
-        return Qt::Key_4;
-    case Qt::Key_Percent:
-        return Qt::Key_5;
-    case Qt::Key_AsciiCircum:
-        return Qt::Key_6;
-    case Qt::Key_Ampersand:
-        return Qt::Key_7;
-    case Qt::Key_Asterisk:
-        return Qt::Key_8;
-    case Qt::Key_ParenLeft:
-        return Qt::Key_9;
-    case Qt::Key_Underscore:
-        return Qt::Key_Minus;
-    default:
-        return 0;
+    case Qt::Key_ParenRight: return Qt::Key_0;
+    case Qt::Key_Exclam: return Qt::Key_1;
+    case Qt::Key_At: return Qt::Key_2;
+    case Qt::Key_NumberSign: return Qt::Key_3;
+    case Qt::Key_Dollar: return Qt::Key_4;
+    case Qt::Key_Percent: return Qt::Key_5;
+    case Qt::Key_AsciiCircum: return Qt::Key_6;
+    case Qt::Key_Ampersand: return Qt::Key_7;
+    case Qt::Key_Asterisk: return Qt::Key_8;
+    case Qt::Key_ParenLeft: return Qt::Key_9;
+    case Qt::Key_Underscore: return Qt::Key_Minus;
+    default: return 0;
     }
 }
 
@@ -93,7 +68,7 @@ int shiftBits(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? KEY_ALT : 0);
 }
 
-} // namespace
+}  // namespace
 
 PlayKeyPress PlayKeyFromQt(int key, Qt::KeyboardModifiers modifiers)
 {

@@ -36,7 +36,7 @@ bool typesCharacter(int keycode)
     return typedCharacter(keycode, 0) != 0;
 }
 
-} // namespace
+}  // namespace
 
 KeyOutcome PlayKeyDown(Puzzle &p, PlayCursor cursor, int keycode, int shift)
 {
@@ -47,20 +47,12 @@ KeyOutcome PlayKeyDown(Puzzle &p, PlayCursor cursor, int keycode, int shift)
     std::optional<PlayStat> stat;
 
     switch (keycode) {
-    case KEY_HOME:
-        k = 1;
-        break;
-    case KEY_END:
-        k = entry.lw;
-        break;
+    case KEY_HOME: k = 1; break;
+    case KEY_END: k = entry.lw; break;
     case KEY_LEFT:
-    case KEY_UP:
-        k = std::max(k - 1, 1);
-        break;
+    case KEY_UP: k = std::max(k - 1, 1); break;
     case KEY_RIGHT:
-    case KEY_DOWN:
-        k = std::min(k + 1, int(entry.lw));
-        break;
+    case KEY_DOWN: k = std::min(k + 1, int(entry.lw)); break;
     default:
         if (!typesCharacter(keycode))
             break;

@@ -42,7 +42,7 @@ ClueList *MakeClueList(QWidget *window, const char *name, int top)
     return list;
 }
 
-} // namespace
+}  // namespace
 
 PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, Puzzle &puzzle, Desktop &desktop)
     : QObject(window), m_puzzle(puzzle), m_desktop(desktop)
@@ -56,11 +56,11 @@ PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, Puzzle &p
                                   QStringLiteral("validword"));
     ck_valid_word->setCheckable(true);
     ck_valid_word->setIcon(ToggleIcon(QStringLiteral("validword")));
-    cb_autoword = PictureButton(logoFrame, "cb_autoword", 5655, 660, QStringLiteral("Get Word"),
-                                QStringLiteral("getword"));
+    cb_autoword =
+        PictureButton(logoFrame, "cb_autoword", 5655, 660, QStringLiteral("Get Word"), QStringLiteral("getword"));
     // The picture of "Do Cross Word": clearing all answers starts the puzzle again.
-    cb_playreset = PictureButton(logoFrame, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"),
-                                 QStringLiteral("play"));
+    cb_playreset =
+        PictureButton(logoFrame, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), QStringLiteral("play"));
     cb_playresetword = PictureButton(logoFrame, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"),
                                      QStringLiteral("clearword"));
     cb_dsng = PictureButton(logoFrame, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
@@ -257,7 +257,7 @@ void PlaySide::cb_playresetword_Click()
     if (m_puzzle.curw == 0
         || m_desktop.message(QStringLiteral("Clear Current Word From Play Grid"), QStringLiteral("Clear Word"),
                              Desktop::Buttons::YesNo, Desktop::Icon::Question)
-               != Desktop::Answer::Yes)
+            != Desktop::Answer::Yes)
         return;
     if (const std::optional<PlayStat> stat = ClearCurrentWord(m_puzzle)) {
         ShowPlayStat(*stat);

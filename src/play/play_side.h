@@ -5,8 +5,8 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "platform/desktop.h"
 #include "play/play_keys.h"
-#include "window/desktop.h"
 
 #include <QObject>
 

@@ -11,7 +11,7 @@ struct ClueOrder {
     auto operator<=>(const ClueOrder &) const = default;
 };
 
-} // namespace
+}  // namespace
 
 std::string PrintedClueText(const WordEntry &entry)
 {

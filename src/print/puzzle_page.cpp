@@ -33,7 +33,7 @@ void PrintClues(PagePrinter &printer, const Puzzle &p, int x_mid)
     }
 }
 
-} // namespace
+}  // namespace
 
 void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, bool validWord)
 {

@@ -4,7 +4,7 @@
 #include "view/twips.h"
 
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace {
 
@@ -26,17 +26,16 @@ QImage OnPaper(const QImage &picture)
 }
 
 // The printable area in twips, rounded to whole twips.
-QSize PrintableSize(const QPrinter &printer)
+QSize PrintableSize(const QPagedPaintDevice &printer)
 {
     const QSizeF points = printer.pageLayout().paintRect(QPageLayout::Point).size();
     return (points * TWIPS_PER_POINT).toSize();
 }
 
-} // namespace
+}  // namespace
 
-QtPagePrinter::QtPagePrinter(std::unique_ptr<QPrinter> printer)
-    : m_printer(std::move(printer)),
-      m_head(PrintableSize(*m_printer).height())
+QtPagePrinter::QtPagePrinter(std::unique_ptr<QPagedPaintDevice> device)
+    : m_printer(std::move(device)), m_head(PrintableSize(*m_printer).height())
 {
     setFontSize(12);
 }
@@ -127,7 +126,7 @@ bool QtPagePrinter::printing()
     if (m_state == State::NotBegun) {
         m_state = m_painter.begin(m_printer.get()) ? State::Printing : State::Refused;
         if (m_state == State::Printing) {
-            const double scale = m_printer->resolution() / TWIPS_PER_INCH;
+            const double scale = m_printer->logicalDpiX() / TWIPS_PER_INCH;
             m_painter.scale(scale, scale);
         }
     }

@@ -1,9 +1,10 @@
-// The page printer on a QPrinter: a painter whose unit is the twip, fonts
-// sized in twips (20 to the point), and the text position kept by a PrintHead.
-// The document begins with the first thing drawn. When the printer cannot
-// begin it (printer gone, an unwritable output file) every drawing is skipped
-// while the position still moves; a refused new page is skipped and the text
-// goes on on the current page.
+// The page printer on one of Qt's paged devices (a QPrinter in the window, a
+// QPdfWriter for the PDF file): a painter whose unit is the twip, fonts sized
+// in twips (20 to the point), and the text position kept by a PrintHead. The
+// document begins with the first thing drawn. When the device cannot begin
+// it (printer gone, an unwritable output file) every drawing is skipped while
+// the position still moves; a refused new page is skipped and the text goes
+// on on the current page.
 #pragma once
 
 #include "print/page_printer.h"
@@ -14,11 +15,11 @@
 
 #include <memory>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 class QtPagePrinter : public PagePrinter {
 public:
-    explicit QtPagePrinter(std::unique_ptr<QPrinter> printer);
+    explicit QtPagePrinter(std::unique_ptr<QPagedPaintDevice> device);
     // Ends a document that was begun and not ended.
     ~QtPagePrinter() override;
 
@@ -51,7 +52,7 @@ private:
     void printText(const QString &text);
     int lineHeight() const;
 
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPagedPaintDevice> m_printer;
     QPainter m_painter;
     State m_state = State::NotBegun;
     QFont m_font;

@@ -8,14 +8,16 @@
 #include "grid/connected_grid.h"
 #include "grid/generator.h"
 #include "grid/grid_pieces.h"
+#include "platform/file_store.h"
 #include "play/play_grid.h"
-#include "tool/pdf_page.h"
-#include "window/file_store.h"
+#include "print/pdf_page.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -78,7 +80,8 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
         err << Where(path) << file.error.toStdString() << "\n";
         return false;
     }
-    const PuzzleFileRead read = ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
+    const PuzzleFileRead read =
+        ReadPuzzleFile(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
     if (read.status != PuzzleFileStatus::Ok) {
         err << Where(path) << (read.status == PuzzleFileStatus::NotGridly ? "Invalid Gridly File" : read.failure)
             << "\n";
@@ -89,6 +92,25 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
     if (p.complete())
         PwordsToPgrid(p);
     return true;
+}
+
+// The PDF is drawn with fonts, which need an application, but no display:
+// without one named, the page is drawn off screen.
+QByteArray DrawPdfPage(const Puzzle &p)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool's standard error carries its own messages only, not the
+    // toolkit's notes about the session it runs in.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtFatalMsg)
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    int argc = 1;
+    char name[] = "gridly-tool";
+    char *argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    return PdfPageBytes(p);
 }
 
 bool WriteOut(const std::string &path, const std::string &bytes, std::ostream &err)
@@ -127,7 +149,7 @@ const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [
                                "[--connected [--max-size COLSxROWS] [--effort N] [--partial]]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
 
-} // namespace
+}  // namespace
 
 int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
@@ -160,11 +182,7 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
             return EXIT_REFUSED;
         }
         p.gridwrd = solution;
-        if (const std::string error = WritePdfPage(p, out); !error.empty()) {
-            err << Where(out) << error << "\n";
-            return EXIT_REFUSED;
-        }
-        return EXIT_DONE;
+        return WriteOut(out, DrawPdfPage(p).toStdString(), err) ? EXIT_DONE : EXIT_REFUSED;
     }
     const std::string title = std::filesystem::path(puzzle).stem().string();
     const ExportFile file = extension == ".ipuz" ? WriteIpuzFile(p, title, answers) : WritePuzFile(p, title, answers);
@@ -294,8 +312,8 @@ int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostre
         return EXIT_REFUSED;
     const GridPieces pieces = CountPieces(p);
     out << path << ": opens: " << p.nwords << " words, " << p.nplaced << " in the grid of " << p.gcols << " x "
-        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ")
-        << pieces.uncrossed << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
+        << p.grows << " cells; " << pieces.pieces << (pieces.pieces == 1 ? " piece, " : " pieces, ") << pieces.uncrossed
+        << (pieces.uncrossed == 1 ? " word crosses" : " words cross") << " nothing\n";
     return EXIT_DONE;
 }
 
@@ -303,34 +321,40 @@ std::string ToolUsage()
 {
     return "usage: gridly-tool COMMAND ARGUMENTS\n"
            "\n"
-           "  gridly-tool " + EXPORT_USAGE + "\n"
-           "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
-           "      or as a printed page (PDF).\n"
-           "      Every word must be in the grid. The player's grid is empty, or holds the\n"
-           "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
-           "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
-           "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
-           "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
-           "      grid's words only with --solution.\n"
-           "\n"
-           "  gridly-tool " + MAKE_USAGE + "\n"
-           "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
-           "      at most 40 words; each line must be what the word and clue boxes take.\n"
-           "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
-           "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
-           "      --connected instead builds one connected piece in which every word crosses\n"
-           "      another, as compact as it can find, within COLSxROWS with --size, else\n"
-           "      within --max-size (24x24 by default) with the grid cut to the words.\n"
-           "      --effort N (1 to 1000, default 10) sets how long it may search: the\n"
-           "      default takes at most about a second. When some words do not fit, each\n"
-           "      is named with the reason, the exit status is 3, and the grid of the\n"
-           "      others is written only with --partial. --seed N repeats the same grid.\n"
-           "\n"
-           "  gridly-tool " + CHECK_USAGE + "\n"
-           "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
-           "      what it holds.\n"
-           "\n"
-           "Messages go to standard error. Output files are written whole or not at all.\n"
-           "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line,\n"
-           "3 make --connected left words out.\n";
+           "  gridly-tool "
+        + EXPORT_USAGE
+        + "\n"
+          "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
+          "      or as a printed page (PDF).\n"
+          "      Every word must be in the grid. The player's grid is empty, or holds the\n"
+          "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
+          "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
+          "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+          "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
+          "      grid's words only with --solution.\n"
+          "\n"
+          "  gridly-tool "
+        + MAKE_USAGE
+        + "\n"
+          "      Makes a puzzle from a word list: UTF-8 text, one word a line, a tab, its clue,\n"
+          "      at most 40 words; each line must be what the word and clue boxes take.\n"
+          "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
+          "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
+          "      --connected instead builds one connected piece in which every word crosses\n"
+          "      another, as compact as it can find, within COLSxROWS with --size, else\n"
+          "      within --max-size (24x24 by default) with the grid cut to the words.\n"
+          "      --effort N (1 to 1000, default 10) sets how long it may search: the\n"
+          "      default takes at most about a second. When some words do not fit, each\n"
+          "      is named with the reason, the exit status is 3, and the grid of the\n"
+          "      others is written only with --partial. --seed N repeats the same grid.\n"
+          "\n"
+          "  gridly-tool "
+        + CHECK_USAGE
+        + "\n"
+          "      Opens the puzzle as Gridly's Open does and says what is wrong with it, or\n"
+          "      what it holds.\n"
+          "\n"
+          "Messages go to standard error. Output files are written whole or not at all.\n"
+          "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line,\n"
+          "3 make --connected left words out.\n";
 }

@@ -14,7 +14,7 @@ int cellIndex(double offset)
     return n / CELLPX + (n % CELLPX != 0 ? 1 : 0);
 }
 
-} // namespace
+}  // namespace
 
 int RoundHalfEven(double value)
 {
@@ -28,8 +28,7 @@ int RoundHalfEven(double value)
 
 CellCorner GetXYpos(double pbLeft, double pbTop, int c, int r)
 {
-    return {RoundHalfEven(pbLeft + std::max(c - 1, 0) * CELLPX),
-            RoundHalfEven(pbTop + std::max(r - 1, 0) * CELLPX)};
+    return {RoundHalfEven(pbLeft + std::max(c - 1, 0) * CELLPX), RoundHalfEven(pbTop + std::max(r - 1, 0) * CELLPX)};
 }
 
 CellHit GetCRpos(double pbLeft, double pbTop, double X, double Y)

@@ -1,9 +1,9 @@
 // Build tool: draws SVG icons at given sizes, as SvgIcon would draw them, into
-// files that the program finds drawn (see svg_icon.h).
+// files that the program finds drawn (see svg_icon.h, svg_picture.h).
 // Usage: gridly_draw_icons OUTPUT_FOLDER (FILE.svg WIDTHxHEIGHT)...
 // Each picture goes to OUTPUT_FOLDER/DrawnIconName(NAME, WIDTHxHEIGHT), NAME
 // being the SVG file's name without its extension.
-#include "view/svg_icon.h"
+#include "view/svg_picture.h"
 
 #include <QDir>
 #include <QFile>

@@ -16,7 +16,7 @@ bool Fits(const QFont &font, const QString &text, int room)
     return metrics.horizontalAdvance(text) + overhangs <= room;
 }
 
-} // namespace
+}  // namespace
 
 QFont FittingFont(const QFont &font, const QString &text, int room)
 {

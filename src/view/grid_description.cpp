@@ -1,10 +1,8 @@
 #include "view/grid_description.h"
 
-#include "play/play_grid.h"
-
 #include <sstream>
 
-std::string GridDescription(const Puzzle &p)
+std::string GridDescription(const Puzzle &p, std::string_view scoreLine)
 {
     std::ostringstream text;
     if (p.curw < 1 || p.curw > p.nwords) {
@@ -17,9 +15,9 @@ std::string GridDescription(const Puzzle &p)
             text << "Not in the grid, ";
         text << entry.lw << (entry.lw == 1 ? " letter" : " letters");
     }
-    if (p.playing()) {
+    if (!scoreLine.empty()) {
         // The score line as it would be read: its blanks for alignment go.
-        std::istringstream score(ScoreCaption(p));
+        std::istringstream score{std::string(scoreLine)};
         text << '.';
         for (std::string word; score >> word;)
             text << ' ' << word;

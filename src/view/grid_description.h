@@ -6,5 +6,7 @@
 #include "document/gridlymod.h"
 
 #include <string>
+#include <string_view>
 
-std::string GridDescription(const Puzzle &p);
+// scoreLine: the play mode's score line, "" in design mode.
+std::string GridDescription(const Puzzle &p, std::string_view scoreLine);

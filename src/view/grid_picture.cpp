@@ -32,7 +32,7 @@ QAccessibleInterface *AccessibleGridFactory(const QString &className, QObject *o
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 QRect WordBoxRect(int col, int row, int lw, bool across)
 {

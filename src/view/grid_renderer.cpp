@@ -37,7 +37,7 @@ void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, cons
     }
 }
 
-} // namespace
+}  // namespace
 
 QSize GridSize(const Puzzle &p)
 {
@@ -50,7 +50,9 @@ QSize WindowSize(const QImage &image)
     return {int(image.width() / image.devicePixelRatio()), int(image.height() / image.devicePixelRatio())};
 }
 
-GridRenderer::GridRenderer() : m_letters(GridFont(11, true)), m_numbers(GridFont(9, false)) {}
+GridRenderer::GridRenderer() : m_letters(GridFont(11, true)), m_numbers(GridFont(9, false))
+{
+}
 
 QImage RenderGrid(const Puzzle &p, bool validWord, qreal ratio)
 {

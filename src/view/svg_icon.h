@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
 #include <QString>
 
 class QWidget;
@@ -15,18 +14,6 @@ class QWidget;
 // file: ":/icons/NAME.svg"; offFile: the picture while a checkable button is
 // unchecked, "" for none.
 QIcon SvgIcon(const QString &file, const QString &offFile = {});
-
-// The picture of an SVG file fitted into pixels, its proportions kept; a
-// null image when the file cannot be drawn.
-QImage DrawSvg(const QString &file, QSize pixels);
-
-// A drawn icon is stored as its width and height (two 32-bit integers) and
-// its premultiplied ARGB pixels, ready to use without decoding, in the file
-// ":/icons/drawn/" + DrawnIconName(NAME, the pixels it was drawn into).
-QString DrawnIconName(const QString &name, QSize pixels);
-QByteArray DrawnIconBytes(const QImage &picture);
-// A null image when the bytes are not a drawn icon.
-QImage DrawnIconPicture(const QByteArray &bytes);
 
 // Gives window its icon once its first frame is painted: drawing the icon at
 // the four sizes a window list asks for is work that the first sight of the

@@ -8,7 +8,7 @@ namespace {
 // Room around the text for glyphs that reach past their advance.
 constexpr int MARGIN = 3;
 
-} // namespace
+}  // namespace
 
 void DrawTextAt(QPainter &painter, int left, int top, const QString &text)
 {

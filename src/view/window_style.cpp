@@ -37,15 +37,17 @@ QRect SizeBarHandle(const QStyleOptionSlider &bar)
     const int room = across ? inside.width() : inside.height();
     const int span = bar.maximum - bar.minimum + bar.pageStep;
     const int length = qBound(SIZE_BAR_HANDLE_MIN, span > 0 ? room * bar.pageStep / span : room, room);
-    const int offset = QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition, room - length,
-                                                       bar.upsideDown);
+    const int offset =
+        QStyle::sliderPositionFromValue(bar.minimum, bar.maximum, bar.sliderPosition, room - length, bar.upsideDown);
     return across ? QRect(inside.left() + offset, inside.top(), length, inside.height())
                   : QRect(inside.left(), inside.top() + offset, inside.width(), length);
 }
 
-} // namespace
+}  // namespace
 
-WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+WindowStyle::WindowStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
+}
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                 const QWidget *widget) const
@@ -60,9 +62,8 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
     // rounded corners.
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     const bool titled = !box || box->isCheckable() || !box->title().isEmpty();
-    const int title = titled ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget),
-                                    option->fontMetrics.height())
-                             : 0;
+    const int title =
+        titled ? qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height()) : 0;
     const QRect frame = option->rect.adjusted(1, 4 + title, 0, 0);
     const QColor window = option->palette.color(QPalette::Window);
     painter->save();
@@ -105,10 +106,8 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     const QRect handle = SizeBarHandle(*bar);
     const bool across = bar->orientation == Qt::Horizontal;
     switch (sub) {
-    case SC_ScrollBarSlider:
-        return handle;
-    case SC_ScrollBarGroove:
-        return inside;
+    case SC_ScrollBarSlider: return handle;
+    case SC_ScrollBarGroove: return inside;
     case SC_ScrollBarSubPage:
         return across ? QRect(inside.topLeft(), QPoint(handle.left() - 1, inside.bottom()))
                       : QRect(inside.topLeft(), QPoint(inside.right(), handle.top() - 1));

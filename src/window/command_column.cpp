@@ -21,15 +21,15 @@ QScrollBar *MakeSizeBar(QWidget *parent, Qt::Orientation orientation)
     return bar;
 }
 
-} // namespace
+}  // namespace
 
 CommandColumn::CommandColumn(QWidget *window)
 {
     fr_cmd = FrameAt(window, "fr_cmd", 75, -60, 1020, 7440);
     QLabel *title = LabelAt(fr_cmd, "Label2", QStringLiteral("Grid Box"), 150, 195, 840, 225);
     title->setToolTip(QStringLiteral("Change Grid Box Color"));
-    constexpr std::array<std::array<int, 2>, 6> boxPlaces{{{90, 435}, {390, 435}, {690, 435},
-                                                           {690, 750}, {390, 750}, {90, 750}}};
+    constexpr std::array<std::array<int, 2>, 6> boxPlaces{
+        {{90, 435}, {390, 435}, {690, 435}, {690, 750}, {390, 750}, {90, 750}}};
     const std::array<QString, 6> colourNames{QStringLiteral("White"), QStringLiteral("Light Grey"),
                                              QStringLiteral("Grey"),  QStringLiteral("Teal"),
                                              QStringLiteral("Black"), QStringLiteral("Dark Grey")};
@@ -46,8 +46,8 @@ CommandColumn::CommandColumn(QWidget *window)
     lb_gcols = LabelAt(fr_cmd, "lb_gcols", QStringLiteral("00"), 420, 1335, 330, 225);
     scr_grows = Named(MakeSizeBar(fr_cmd, Qt::Vertical), "scr_grows", 75, 1335, 165, 900);
     lb_grows = LabelAt(fr_cmd, "lb_grows", QStringLiteral("00"), 255, 1770, 270, 225);
-    cb_resize = PictureButton(fr_cmd, "cb_resize", 450, 1605, QStringLiteral("Set to Minimun Size"),
-                              QStringLiteral("resize"));
+    cb_resize =
+        PictureButton(fr_cmd, "cb_resize", 450, 1605, QStringLiteral("Set to Minimun Size"), QStringLiteral("resize"));
     LineAt(fr_cmd, 30, 2250, 960, 30, QFrame::HLine);
     const std::array<std::array<int, 2>, 4> movePlaces{{{390, 2640}, {660, 2925}, {390, 3195}, {120, 2925}}};
     const std::array<QString, 4> moveTips{QStringLiteral("Move Words Up"), QStringLiteral("Move Words Right"),
@@ -55,8 +55,8 @@ CommandColumn::CommandColumn(QWidget *window)
     const std::array<QString, 4> moveIcons{QStringLiteral("move_up"), QStringLiteral("move_right"),
                                            QStringLiteral("move_down"), QStringLiteral("move_left")};
     for (std::size_t i = 0; i < mv_words.size(); ++i) {
-        mv_words[i] = PictureButton(fr_cmd, nullptr, movePlaces[i][0], movePlaces[i][1], moveTips[i], moveIcons[i],
-                                    270);
+        mv_words[i] =
+            PictureButton(fr_cmd, nullptr, movePlaces[i][0], movePlaces[i][1], moveTips[i], moveIcons[i], 270);
         mv_words[i]->setObjectName(QStringLiteral("mv_words_%1").arg(i));
         mv_words[i]->setIconSize(QSize(14, 14));
     }
@@ -67,12 +67,12 @@ CommandColumn::CommandColumn(QWidget *window)
                                   QStringLiteral("generate_auto"));
     cb_putword = PictureButton(fr_cmd, "cb_putword", 75, 4530, QStringLiteral("Auto Put Word in Grid"),
                                QStringLiteral("putword"));
-    cb_cleargrid = PictureButton(fr_cmd, "cb_cleargrid", 540, 4530, QStringLiteral("Clear Grid"),
-                                 QStringLiteral("cleargrid"));
+    cb_cleargrid =
+        PictureButton(fr_cmd, "cb_cleargrid", 540, 4530, QStringLiteral("Clear Grid"), QStringLiteral("cleargrid"));
     cb_play = PictureButton(fr_cmd, "cb_play", 75, 5220, QStringLiteral("Do Cross Word"), QStringLiteral("play"));
     cb_help = PictureButton(fr_cmd, "cb_help", 540, 5220, QStringLiteral("Help"), QStringLiteral("help"));
-    ck_gridwrd = PictureButton(fr_cmd, "ck_gridwrd", 75, 5925, QStringLiteral("Grid Words on/off"),
-                               QStringLiteral("gridwords"));
+    ck_gridwrd =
+        PictureButton(fr_cmd, "ck_gridwrd", 75, 5925, QStringLiteral("Grid Words on/off"), QStringLiteral("gridwords"));
     ck_gridwrd->setCheckable(true);
     ck_gridwrd->setIcon(ToggleIcon(QStringLiteral("gridwords")));
     ck_gridwrd->setChecked(true);

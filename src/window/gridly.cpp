@@ -3,6 +3,7 @@
 #include "panel/entry_strip.h"
 #include "panel/word_drag.h"
 #include "panel/word_panel.h"
+#include "play/play_grid.h"
 #include "play/play_side.h"
 #include "view/colour_box.h"
 #include "view/design_controls.h"
@@ -20,9 +21,7 @@
 #include <QToolButton>
 
 gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments, RandomSource random)
-    : m_desktop(desktop),
-      m_programFolder(programFolder),
-      m_arguments(arguments),
+    : m_desktop(desktop), m_programFolder(programFolder), m_arguments(arguments),
       m_random(random ? std::move(random) : m_programRandom.source())
 {
     setWindowTitle(QStringLiteral("Gridly"));
@@ -104,7 +103,9 @@ void gridly::connectControls()
     connect(c.scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(c.scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
-    pb->setDescriber([this] { return WidgetText(GridDescription(m_puzzle)); });
+    pb->setDescriber([this] {
+        return WidgetText(GridDescription(m_puzzle, m_puzzle.playing() ? ScoreCaption(m_puzzle) : std::string()));
+    });
 
     // The drag follows the pointer over the grid and the rows.
     connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);

@@ -9,9 +9,9 @@
 #include "document/gridlymod.h"
 #include "grid/generator.h"
 #include "grid/random_source.h"
+#include "platform/desktop.h"
 #include "view/grid_renderer.h"
 #include "window/command_column.h"
-#include "window/desktop.h"
 
 #include <QWidget>
 
@@ -30,8 +30,7 @@ class gridly : public QWidget {
 public:
     // programFolder holds gridly.hlp and gridly.cfg; arguments are the command
     // line without the program's own name.
-    gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments,
-           RandomSource random = {});
+    gridly(Desktop &desktop, const QString &programFolder, const QStringList &arguments, RandomSource random = {});
     ~gridly() override;
 
     // Start-up. False when another instance runs: the program ends at once.
@@ -87,8 +86,8 @@ private:
     ProgramRandom m_programRandom;
     RandomSource m_random;
     Puzzle m_puzzle;
-    QString m_dialogFolder;   // where the next file dialog starts
-    bool m_ended = false;     // Exit completed; the window may close
+    QString m_dialogFolder;      // where the next file dialog starts
+    bool m_ended = false;        // Exit completed; the window may close
     bool m_refusedFile = false;  // fpath names a file that Open refused as not ours
     GridRenderer m_gridRenderer;
     bool m_gridPending = false;  // DisplayGrid ran while the window was hidden
@@ -96,7 +95,7 @@ private:
     ShapeBox *sh_fr2 = nullptr;  // the grid frame's grey and white outlines
     ShapeBox *sh_fr = nullptr;
     GridPicture *pb = nullptr;
-    ShapeBox *cr_cw = nullptr;   // the red box over the current word
+    ShapeBox *cr_cw = nullptr;  // the red box over the current word
     std::unique_ptr<CommandColumn> m_cmd;
     WordPanel *m_panel = nullptr;
     WordDrag *m_drag = nullptr;

@@ -11,10 +11,10 @@
 #include "panel/entry_strip.h"
 #include "panel/word_drag.h"
 #include "panel/word_panel.h"
+#include "platform/file_store.h"
 #include "play/play_grid.h"
 #include "play/play_side.h"
 #include "view/shape_box.h"
-#include "window/file_store.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,11 +56,11 @@ ConfigValues ReadConfiguration(const std::string &cfgpath)
 // so that it is not reopened, and refused again, at every start.
 void WriteConfiguration(const Puzzle &p, bool validWord, bool remembered)
 {
-    const std::string bytes = WriteConfigFile(p.gboxidx, validWord ? 1 : 0, p.runmode,
-                                              remembered ? p.fname : std::string(),
-                                              remembered ? p.fpath : std::string());
+    const std::string bytes =
+        WriteConfigFile(p.gboxidx, validWord ? 1 : 0, p.runmode, remembered ? p.fname : std::string(),
+                        remembered ? p.fpath : std::string());
     const QString path = FromUtf8(p.cfgpath);
-    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
+    QDir().mkpath(QFileInfo(path).absolutePath());           // the user's configuration folder may not exist yet
     WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
 }
 
@@ -114,7 +114,7 @@ QString Caption(const Puzzle &p)
     return QStringLiteral("Gridly v1.00     > ") + FromUtf8(p.fname);
 }
 
-} // namespace
+}  // namespace
 
 bool gridly::Form_Load()
 {
@@ -175,7 +175,7 @@ void gridly::cb_new_Click()
     if (m_puzzle.nwords > 0
         && m_desktop.message(QStringLiteral("Start a New Crossword"), QStringLiteral("New"), Desktop::Buttons::YesNo,
                              Desktop::Icon::Question)
-               != Desktop::Answer::Yes)
+            != Desktop::Answer::Yes)
         return;
     ClearWordList(m_puzzle);
     m_panel->ScrollToTop();

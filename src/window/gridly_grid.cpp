@@ -1,8 +1,8 @@
 // Generating grids, placing one word, the grid size and shifting all words.
 #include "window/gridly.h"
 
+#include "document/puzzle_grid.h"
 #include "grid/generator.h"
-#include "grid/grid_ops.h"
 #include "grid/grid_size.h"
 #include "panel/word_panel.h"
 #include "view/grid_picture.h"
@@ -31,12 +31,12 @@ void gridly::Generate(Sizing sizing)
         != Desktop::Answer::Yes)
         return;
     m_desktop.setWaitCursor(true);
-    const bool done = sizing == Sizing::Auto ? GenerateAutoSize(m_puzzle, m_random)
-                                             : GenerateFixedSize(m_puzzle, m_random);
+    const bool done =
+        sizing == Sizing::Auto ? GenerateAutoSize(m_puzzle, m_random) : GenerateFixedSize(m_puzzle, m_random);
     m_desktop.setWaitCursor(false);
     if (!done) {
-        m_desktop.message(WidgetText(GenerateFailedText(sizing)), WidgetText(GENERATE_FAILED_TITLE), Desktop::Buttons::Ok,
-                          Desktop::Icon::Information);
+        m_desktop.message(WidgetText(GenerateFailedText(sizing)), WidgetText(GENERATE_FAILED_TITLE),
+                          Desktop::Buttons::Ok, Desktop::Icon::Information);
         ResetWords();
         return;
     }
@@ -109,8 +109,8 @@ void gridly::cb_cleargrid_Click()
 {
     if (m_puzzle.nplaced == 0)
         return;
-    if (m_desktop.message(WidgetText(CLEAR_GRID_QUESTION), WidgetText(CLEAR_GRID_QUESTION_TITLE), Desktop::Buttons::YesNo,
-                          Desktop::Icon::Question)
+    if (m_desktop.message(WidgetText(CLEAR_GRID_QUESTION), WidgetText(CLEAR_GRID_QUESTION_TITLE),
+                          Desktop::Buttons::YesNo, Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
     ResetWords();

@@ -1,6 +1,6 @@
+#include "platform/qt_desktop.h"
 #include "view/window_style.h"
 #include "window/gridly.h"
-#include "window/qt_desktop.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 
 #include "document/text_codec.h"
 #include "grid/generator.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 #include "play/play_grid.h"
 #include "puzzle_builder.h"
 

@@ -7,7 +7,7 @@
 // test_document; the inputs that once broke the reader are replayed by fuzz/.)
 #include "document/puzzle_file.h"
 #include "sample_puzzles.h"
-#include "window/file_store.h"
+#include "platform/file_store.h"
 #include "window_fixture.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // scripted draws, and moving all words with the player's letters.
 #include "document/puzzle_file.h"
 #include "grid/generator.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 #include "grid/grid_size.h"
 #include "puzzle_builder.h"
 

@@ -1,7 +1,7 @@
 #include "puzzle_builder.h"
 
 #include "document/puzzle_file.h"
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 void AppendWord(Puzzle &p, const std::string &word, const std::string &clue)
 {

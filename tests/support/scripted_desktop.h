@@ -3,7 +3,7 @@
 // dialog with nothing queued fails the test instead of blocking on a window.
 #pragma once
 
-#include "window/desktop.h"
+#include "platform/desktop.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 // The main window's start-up, files, configuration and exit, driven through
 // its real controls with every dialog answered by the scripted desktop.
 #include "document/config_file.h"
-#include "window/qt_desktop.h"
+#include "platform/qt_desktop.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>

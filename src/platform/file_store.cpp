@@ -1,4 +1,4 @@
-#include "window/file_store.h"
+#include "platform/file_store.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,4 +1,4 @@
-#include "grid/grid_ops.h"
+#include "document/puzzle_grid.h"
 
 void PutWordInGrid(Puzzle &p, int w, int gc, int gr, Direction dr)
 {

@@ -1,4 +1,4 @@
-#include "window/qt_desktop.h"
+#include "platform/qt_desktop.h"
 
 #include "print/qt_page_printer.h"
 
@@ -18,8 +18,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-QtDesktop::QtDesktop(const QString &lockFolder)
-    : m_lockPath(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
+QtDesktop::QtDesktop(const QString &lockFolder) : m_lockPath(QDir(lockFolder).filePath(QStringLiteral("gridly.lock")))
 {
 }
 
@@ -45,9 +44,7 @@ Desktop::Answer QtDesktop::message(const QString &text, const QString &title, Bu
     switch (buttons) {
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
+    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

@@ -2,7 +2,7 @@
 // QPrinter on the default printer and a per-user lock.
 #pragma once
 
-#include "window/desktop.h"
+#include "platform/desktop.h"
 
 #include <QPointer>
 
