@@ -149,7 +149,8 @@ void ToolOverSeeds(benchmark::State &state, const std::filesystem::path &list)
     std::vector<double> ms, start;
     uint64_t seed = 0;
     for (auto _ : state) {
-        ms.push_back(ToolRun({"make", list.string(), out, "--connected", "--partial", "--seed", std::to_string(++seed)}));
+        ms.push_back(
+            ToolRun({"make", list.string(), out, "--connected", "--partial", "--seed", std::to_string(++seed)}));
         start.push_back(ToolRun({"--help"}));
     }
     std::filesystem::remove(out);
@@ -161,17 +162,26 @@ void ToolOverSeeds(benchmark::State &state, const std::filesystem::path &list)
 const bool registered = [] {
     for (const std::filesystem::path &list : Lists()) {
         const std::string name = list.stem().string();
-        benchmark::RegisterBenchmark(("BM_MakeConnected/" + name).c_str(), [list](benchmark::State &state) {
-            OverSeeds(state, list, [](Puzzle &p, const RandomSource &random) {
-                PlaceConnectedLayout(p, MakeConnectedLayout(p, ConnectedLimits{}, random), Sizing::Auto);
-            });
-        })->Iterations(100)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_GenerateAutoSize/" + name).c_str(), [list](benchmark::State &state) {
-            OverSeeds(state, list, [](Puzzle &p, const RandomSource &random) { GenerateAutoSize(p, random); });
-        })->Iterations(100)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_ToolMakeConnected/" + name).c_str(), [list](benchmark::State &state) {
-            ToolOverSeeds(state, list);
-        })->Iterations(40)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_MakeConnected/" + name).c_str(),
+                                     [list](benchmark::State &state) {
+                                         OverSeeds(state, list, [](Puzzle &p, const RandomSource &random) {
+                                             PlaceConnectedLayout(p, MakeConnectedLayout(p, ConnectedLimits{}, random),
+                                                                  Sizing::Auto);
+                                         });
+                                     })
+            ->Iterations(100)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(
+            ("BM_GenerateAutoSize/" + name).c_str(),
+            [list](benchmark::State &state) {
+                OverSeeds(state, list, [](Puzzle &p, const RandomSource &random) { GenerateAutoSize(p, random); });
+            })
+            ->Iterations(100)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_ToolMakeConnected/" + name).c_str(),
+                                     [list](benchmark::State &state) { ToolOverSeeds(state, list); })
+            ->Iterations(40)
+            ->Unit(benchmark::kMillisecond);
     }
     return true;
 }();

@@ -30,9 +30,9 @@ struct CanvasLimit {
 
 // Why a place for a word is not legal, for telling the user.
 enum class PlaceFault {
-    None,     // legal
-    NoRoom,   // past the limit, or against a letter it would not share
-    Clash,    // it has room but crosses a word at another letter, or runs along one
+    None,    // legal
+    NoRoom,  // past the limit, or against a letter it would not share
+    Clash,   // it has room but crosses a word at another letter, or runs along one
 };
 
 class ConnectedCanvas {
@@ -46,6 +46,9 @@ public:
 
     // Empties the canvas and sets the limit.
     void clear(CanvasLimit limit);
+    // The same, then writes the words placed (col 0: not placed), which must
+    // keep the rules together.
+    void clear(CanvasLimit limit, const std::vector<std::string> &words, const std::vector<CanvasPlace> &places);
 
     // The number of crossings of w at a place, or -1 when the place breaks a
     // rule or the limit, or crosses nothing while words are placed. first
@@ -74,8 +77,8 @@ public:
     {
         const int endC = at.across ? at.col + len - 1 : at.col;
         const int endR = at.across ? at.row : at.row + len - 1;
-        return (std::max(m_maxC, endC) - std::min(m_minC, at.col) + 1) *
-               (std::max(m_maxR, endR) - std::min(m_minR, at.row) + 1);
+        return (std::max(m_maxC, endC) - std::min(m_minC, at.col) + 1)
+            * (std::max(m_maxR, endR) - std::min(m_minR, at.row) + 1);
     }
 
     // Whether any cell holds letter c.
@@ -107,7 +110,13 @@ private:
     static constexpr uint8_t DOWN = 2;
     static int index(int c, int r) { return r * SIDE + c; }
     char letter(int c, int r) const { return m_letters[std::size_t(index(c, r))]; }
-    static bool inside(int len, CanvasPlace at);
+    void write(const std::string &w, CanvasPlace at);  // the letters, without the open cells
+    static bool inside(int len, CanvasPlace at)
+    {
+        // The word and the cells around it.
+        const int endC = at.across ? at.col + len - 1 : at.col, endR = at.across ? at.row : at.row + len - 1;
+        return at.col >= 1 && at.row >= 1 && endC <= SIDE - 2 && endR <= SIDE - 2;
+    }
 
     CanvasLimit m_limit;
     std::array<char, SIDE * SIDE> m_letters;
@@ -119,3 +128,30 @@ private:
     int m_minC = 0, m_maxC = 0, m_minR = 0, m_maxR = 0;
     mutable int64_t m_checks = 0;
 };
+
+inline int ConnectedCanvas::crossings(const std::string &w, CanvasPlace at, int &first) const
+{
+    ++m_checks;
+    const int len = int(w.size());
+    if (m_placed == 0 || !withinLimit(len, at) || !inside(len, at))
+        return -1;
+    const int dc = at.across ? 1 : 0, dr = at.across ? 0 : 1;
+    if (letter(at.col - dc, at.row - dr) || letter(at.col + dc * len, at.row + dr * len))
+        return -1;
+    const uint8_t dir = at.across ? ACROSS : DOWN;
+    int count = 0;
+    first = -1;
+    for (int k = 0; k < len; ++k) {
+        const int x = at.col + dc * k, y = at.row + dr * k;
+        const char here = letter(x, y);
+        if (here == 0) {
+            if (letter(x - dr, y - dc) || letter(x + dr, y + dc))
+                return -1;
+        } else if (here != w[std::size_t(k)] || (m_dirs[std::size_t(index(x, y))] & dir)) {
+            return -1;
+        } else if (count++ == 0) {
+            first = k;
+        }
+    }
+    return count > 0 ? count : -1;
+}

@@ -3,8 +3,9 @@
 #include "grid/connected_canvas.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <numeric>
-
 
 namespace {
 
@@ -15,13 +16,15 @@ constexpr double JITTER = 2.0;       // the largest random draw added to a place
 constexpr double LENGTH = 1.0;       // each letter of a word: long words first, while there is room
 constexpr double FEW_PLACES = 40.0;  // a word with at most FEW places left goes first
 constexpr int FEW = 2;
-constexpr double LEFT_OUT = 6.0;     // a word left out goes this much earlier in later fills
-constexpr int FIRST_TRIES = 4;       // whole tries before the best is repaired instead
-constexpr int PATIENCE = 100;        // repairs in a row that fail to leave out fewer words at one size
+constexpr double LEFT_OUT = 6.0;        // a word left out goes this much earlier in later fills
+constexpr int FIRST_TRIES = 4;          // whole tries before the best is repaired instead
+constexpr int PATIENCE = 100;           // repairs in a row that fail to leave out fewer words at one size
+constexpr int OTHER_PATIENCE = 50;      // the same for the shorter side, once the longer one could not be cut
 constexpr int PARTIAL_PATIENCE = 1000;  // the same while no layout holds every word
-constexpr int RADIUS = 2;            // a repair takes out the words within RADIUS + (0..SPREAD-1) cells of a cell
+constexpr int RADIUS = 2;               // a repair takes out the words within RADIUS + (0..SPREAD-1) cells of a cell
 constexpr int SPREAD = 3;
-constexpr int64_t STEPS_PER_EFFORT = 2000000;
+constexpr int64_t STEPS_PER_EFFORT = 4000000;
+constexpr int LAY_STEPS = 12;  // the work of laying a word and settling it, as steps of the budget
 
 // Cheap draws (splitmix64), seeded once from the random source so that the
 // source decides the whole search.
@@ -71,10 +74,16 @@ struct Candidate {
 class Search {
 public:
     Search(const std::vector<std::string> &words, const ConnectedLimits &limits, const RandomSource &random)
-        : m_words(words), m_full{limits.maxCols, limits.maxRows, limits.maxCols * limits.maxRows},
-          m_canvas(m_full), m_draws(random), m_pull(words.size(), 0.0), m_places(words.size()),
+        : m_words(words), m_full{limits.maxCols, limits.maxRows, limits.maxCols * limits.maxRows}, m_canvas(m_full),
+          m_draws(random), m_pull(words.size(), 0.0), m_places(words.size()),
           m_budget(int64_t(std::clamp(limits.effort, 1, CONNECTED_EFFORT_MAX)) * STEPS_PER_EFFORT)
     {
+        m_positions.resize(words.size());
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            m_positions[i].fill(0);
+            for (std::size_t k = 0; k < words[i].size(); ++k)
+                m_positions[i][static_cast<unsigned char>(words[i][k])] |= 1u << k;
+        }
     }
 
     ConnectedLayout run();
@@ -82,12 +91,13 @@ public:
 private:
     int count() const { return int(m_words.size()); }
     const std::string &word(int i) const { return m_words[std::size_t(i)]; }
-    int64_t steps() const { return m_canvas.checks() + m_scored; }
+    int64_t steps() const { return m_canvas.checks() + m_work; }
     bool spent() const { return steps() >= m_budget; }
 
     void findPlaces(int i);
     void updatePlaces(int i, int placed, CanvasPlace p);
     void fill(std::vector<CanvasPlace> &places);
+    void untouch(std::vector<CanvasPlace> &places) const;
     void moveToOrigin(std::vector<CanvasPlace> &places) const;
     void lay(const std::vector<CanvasPlace> &places, CanvasLimit limit);
     State settle(std::vector<CanvasPlace> places) const;
@@ -100,13 +110,17 @@ private:
     const CanvasLimit m_full;
     ConnectedCanvas m_canvas;
     Draws m_draws;
-    std::vector<double> m_pull;  // how much earlier than its length says a word goes
-    std::vector<std::vector<Candidate>> m_places;  // the legal places of each word not yet placed
-    std::vector<int> m_newCells;                   // the cells the last word placed wrote first
-    std::vector<CanvasPlace> m_crossingNew;        // places already known that cross them
+    std::vector<double> m_pull;                          // how much earlier than its length says a word goes
+    std::vector<std::array<uint32_t, 256>> m_positions;  // for each word and letter, the positions holding it
+    std::vector<std::vector<Candidate>> m_places;        // the legal places of each word not yet placed
+    std::vector<int> m_newCells;                         // the cells the last word placed wrote first
+    std::vector<CanvasPlace> m_crossingNew;              // places already known that cross them
+    // The word across and down through each cell, for untouch(); all -1 between calls.
+    mutable std::vector<int8_t> m_owner =
+        std::vector<int8_t>(std::size_t(ConnectedCanvas::SIDE * ConnectedCanvas::SIDE * 2), -1);
     const int64_t m_budget;
     int m_repairs = 0;
-    int64_t m_scored = 0;  // places scored: with the canvas's checks, the work done
+    int64_t m_work = 0;  // places scored or looked at again, words laid: with the canvas's checks, the work
 };
 
 // Every legal place of word i on the canvas.
@@ -137,6 +151,7 @@ void Search::updatePlaces(int i, int placed, CanvasPlace p)
     const int plen = int(word(placed).size());
     const int pc2 = p.across ? p.col + plen - 1 : p.col, pr2 = p.across ? p.row : p.row + plen - 1;
     std::vector<Candidate> &found = m_places[std::size_t(i)];
+    m_work += int64_t(found.size());
     m_crossingNew.clear();
     std::size_t kept = 0;
     for (std::size_t j = 0; j < found.size(); ++j) {
@@ -155,10 +170,9 @@ void Search::updatePlaces(int i, int placed, CanvasPlace p)
     }
     found.resize(kept);
     for (const int cell : m_newCells) {
-        const char letter = m_canvas.letterAt(cell);
-        for (int k = 0; k < len; ++k) {
-            if (w[std::size_t(k)] != letter)
-                continue;
+        for (uint32_t ks = m_positions[std::size_t(i)][static_cast<unsigned char>(m_canvas.letterAt(cell))]; ks;
+             ks &= ks - 1) {
+            const int k = std::countr_zero(ks);
             const bool across = !p.across;
             const CanvasPlace at{ConnectedCanvas::colOf(cell) - (across ? k : 0),
                                  ConnectedCanvas::rowOf(cell) - (across ? 0 : k), across};
@@ -210,9 +224,10 @@ void Search::fill(std::vector<CanvasPlace> &places)
                 continue;
             double best = 0;
             const Candidate *bestPlace = nullptr;
-            m_scored += int64_t(found.size());
+            m_work += int64_t(found.size());
             for (const Candidate &c : found) {
-                const double score = CROSSING * (c.crossings - 1) - GROWTH * (m_canvas.areaWith(len, c.at) - area) + c.jitter;
+                const double score =
+                    CROSSING * (c.crossings - 1) - GROWTH * (m_canvas.areaWith(len, c.at) - area) + c.jitter;
                 if (!bestPlace || score > best)
                     best = score, bestPlace = &c;
             }
@@ -242,6 +257,55 @@ void Search::fill(std::vector<CanvasPlace> &places)
     }
 }
 
+// The placed words with those that touch another taken out. Words taken out
+// of a layout can leave two others touching where the word both crossed ran
+// (one across over the first letter of one across below it): of two such
+// words the shorter goes, until none touch.
+void Search::untouch(std::vector<CanvasPlace> &places) const
+{
+    constexpr int SIDE = ConnectedCanvas::SIDE;
+    std::vector<int8_t> &owner = m_owner;
+    for (bool again = true; again;) {
+        again = false;
+        const auto cells = [&](int i, auto visit) {
+            const CanvasPlace &at = places[std::size_t(i)];
+            for (int k = 0; k < int(word(i).size()); ++k)
+                visit(at.across ? at.col + k : at.col, at.across ? at.row : at.row + k, at.across ? 0 : 1);
+        };
+        for (int i = 0; i < count(); ++i) {
+            if (places[std::size_t(i)].col != 0)
+                cells(i, [&](int c, int r, int d) { owner[std::size_t((r * SIDE + c) * 2 + d)] = int8_t(i); });
+        }
+        const auto at = [&](int c, int r, int d) { return int(owner[std::size_t((r * SIDE + c) * 2 + d)]); };
+        const auto letter = [&](int c, int r) { return at(c, r, 0) >= 0 || at(c, r, 1) >= 0; };
+        int drop = -1;
+        for (int i = 0; i < count() && drop < 0; ++i) {
+            if (places[std::size_t(i)].col == 0)
+                continue;
+            cells(i, [&](int c, int r, int) {
+                for (int d = 0; d < 2 && drop < 0; ++d) {
+                    // The next cell across (d 0) or down (d 1) holds a letter of no word through both.
+                    const int c2 = c + (d == 0 ? 1 : 0), r2 = r + (d == 0 ? 0 : 1);
+                    if (!letter(c2, r2) || (at(c, r, d) >= 0 && at(c, r, d) == at(c2, r2, d)))
+                        continue;
+                    for (const int j : {at(c, r, 0), at(c, r, 1), at(c2, r2, 0), at(c2, r2, 1)}) {
+                        if (j >= 0 && (drop < 0 || word(j).size() < word(drop).size()))
+                            drop = j;
+                    }
+                }
+            });
+        }
+        for (int i = 0; i < count(); ++i) {
+            if (places[std::size_t(i)].col != 0)
+                cells(i, [&](int c, int r, int d) { owner[std::size_t((r * SIDE + c) * 2 + d)] = -1; });
+        }
+        if (drop >= 0) {
+            places[std::size_t(drop)] = {};
+            again = true;
+        }
+    }
+}
+
 // The placed words moved so that their extent starts at the origin: within
 // the limit, words placed next stay inside the canvas.
 void Search::moveToOrigin(std::vector<CanvasPlace> &places) const
@@ -260,10 +324,8 @@ void Search::moveToOrigin(std::vector<CanvasPlace> &places) const
 // The canvas holding the placed words, under a limit.
 void Search::lay(const std::vector<CanvasPlace> &places, CanvasLimit limit)
 {
-    m_canvas.clear(limit);
-    for (int i = 0; i < count(); ++i)
-        if (places[std::size_t(i)].col != 0)
-            m_canvas.place(word(i), places[std::size_t(i)]);
+    m_canvas.clear(limit, m_words, places);
+    m_work += LAY_STEPS * count();
 }
 
 // The largest piece of the placed words, moved so that its extent starts at
@@ -278,14 +340,18 @@ State Search::settle(std::vector<CanvasPlace> places) const
         if (at.col != 0)
             (at.across ? across : down).push_back(i);
     }
+    // The down words by column, so that each across word looks only at the columns it spans.
+    const auto col = [&](int i) { return places[std::size_t(i)].col; };
+    std::sort(down.begin(), down.end(), [&](int a, int b) { return col(a) < col(b); });
     std::vector<std::pair<int, int>> meet;
     for (const int a : across) {
         const CanvasPlace &p = places[std::size_t(a)];
         const int lastCol = p.col + int(word(a).size()) - 1;
-        for (const int b : down) {
-            const CanvasPlace &q = places[std::size_t(b)];
-            if (q.col >= p.col && q.col <= lastCol && p.row >= q.row && p.row < q.row + int(word(b).size()))
-                meet.emplace_back(a, b);
+        auto b = std::lower_bound(down.begin(), down.end(), p.col, [&](int i, int c) { return col(i) < c; });
+        for (; b != down.end() && col(*b) <= lastCol; ++b) {
+            const CanvasPlace &q = places[std::size_t(*b)];
+            if (p.row >= q.row && p.row < q.row + int(word(*b).size()))
+                meet.emplace_back(a, *b);
         }
     }
     std::vector<int> piece(static_cast<std::size_t>(n));
@@ -337,6 +403,7 @@ State Search::settle(std::vector<CanvasPlace> places) const
 // are filled in once more.
 State Search::refill(std::vector<CanvasPlace> places, CanvasLimit limit)
 {
+    untouch(places);
     moveToOrigin(places);
     lay(places, limit);
     fill(places);
@@ -457,12 +524,11 @@ ConnectedLayout Search::run()
             current = std::move(next);
         if (best.placed < n && current.beats(best))
             best = current;
-        if (best.placed < n ? stalled >= PARTIAL_PATIENCE : stalled >= PATIENCE) {
+        if (stalled >= (best.placed < n ? PARTIAL_PATIENCE : otherSide ? OTHER_PATIENCE : PATIENCE)) {
             if (best.placed < n || otherSide)
                 break;
             otherSide = true;
             current = best;
-            current.placed = n;
         }
     }
 
@@ -486,7 +552,7 @@ ConnectedLayout Search::run()
     return layout;
 }
 
-} // namespace
+}  // namespace
 
 ConnectedLayout MakeConnectedLayout(const std::vector<std::string> &words, const ConnectedLimits &limits,
                                     const RandomSource &random)
