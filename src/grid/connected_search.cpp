@@ -17,7 +17,7 @@ constexpr double LENGTH = 1.0;       // each letter of a word: long words first,
 constexpr double FEW_PLACES = 40.0;  // a word with at most FEW places left goes first
 constexpr int FEW = 2;
 constexpr double LEFT_OUT = 6.0;        // a word left out goes this much earlier in later fills
-constexpr int FIRST_TRIES = 4;          // whole tries before the best is repaired instead
+constexpr int FIRST_TRIES = 4;          // whole fills before the best is repaired instead
 constexpr int PATIENCE = 100;           // repairs in a row that fail to leave out fewer words at one size
 constexpr int OTHER_PATIENCE = 50;      // the same for the shorter side, once the longer one could not be cut
 constexpr int PARTIAL_PATIENCE = 1000;  // the same while no layout holds every word
@@ -119,7 +119,7 @@ private:
     mutable std::vector<int8_t> m_owner =
         std::vector<int8_t>(std::size_t(ConnectedCanvas::SIDE * ConnectedCanvas::SIDE * 2), -1);
     const int64_t m_budget;
-    int m_repairs = 0;
+    int m_tries = 0;
     int64_t m_work = 0;  // places scored or looked at again, words laid: with the canvas's checks, the work
 };
 
@@ -482,13 +482,14 @@ std::string Search::reason(const std::string &w) const
 ConnectedLayout Search::run()
 {
     const int n = count();
-    // Whole tries first, until one places every word; each word left out pulls harder in the next.
+    // Whole fills first, until one places every word; each word left out pulls harder in the next.
     State best;
     for (int t = 0; t < FIRST_TRIES && best.placed < n && (t == 0 || !spent()); ++t) {
         m_canvas.clear(m_full);
         std::vector<CanvasPlace> places(static_cast<std::size_t>(n));
         fill(places);
         State state = settle(std::move(places));
+        ++m_tries;
         for (int i = 0; i < n; ++i)
             m_pull[std::size_t(i)] += state.places[std::size_t(i)].col == 0 ? LEFT_OUT : 0;
         if (t == 0 || state.beats(best))
@@ -516,7 +517,7 @@ ConnectedLayout Search::run()
             continue;
         }
         State next = refill(ruin(current), limit);
-        ++m_repairs;
+        ++m_tries;
         for (int i = 0; i < n; ++i)
             m_pull[std::size_t(i)] += next.places[std::size_t(i)].col == 0 ? LEFT_OUT : 0;
         stalled = next.placed > current.placed ? 0 : stalled + 1;
@@ -547,7 +548,7 @@ ConnectedLayout Search::run()
     layout.cols = best.cols;
     layout.rows = best.rows;
     layout.crossings = best.crossings;
-    layout.tries = m_repairs;
+    layout.tries = m_tries;
     layout.steps = steps();
     return layout;
 }

@@ -2,15 +2,17 @@
 // crossing another, on the grid's rules (grid/connected_canvas.h), aiming in
 // this order at every word placed, the smallest extent, the most crossings.
 //
-// A try is greedy: a long word first, then again and again the word whose
-// best place scores highest, where a word with few places left goes first
-// and a place scores by its crossings and by how little it grows the extent,
-// with small random draws breaking near ties; a word with no place is passed
-// over until the end. Tries restart until one places every word; words a try
-// left out go earlier in the next (so that a word with awkward letters finds
-// its place while the grid is open). Each complete layout then sets a
-// smaller area for the next tries, until a number of tries in a row fail to
-// beat it. The work is counted in places checked, never in time, so a list
+// A fill is greedy: again and again the word whose best place scores highest
+// goes in, where a word with few places left goes first and a place scores
+// by its crossings and by how little it grows the extent, with small random
+// draws breaking near ties; a word with no place waits. A few whole fills
+// come first, each word left out pulling harder in the next. Then repairs:
+// the words near a drawn cell of the best layout are taken out and the fill
+// runs again, kept when no more words are left out. Once every word is in,
+// the extent is cut by a line on its longer side and repairs go on within
+// the smaller size until the words fit again; when a number of repairs in a
+// row cannot do that on either side, the search stops. The work is counted
+// in steps (places checked or scored, words laid), never in time, so a list
 // and a random source give the same layout on every machine.
 #pragma once
 
@@ -38,14 +40,14 @@ struct ConnectedLayout {
     int cols = 0;                        // the extent of the placed words
     int rows = 0;
     int crossings = 0;  // cells two words share
-    int tries = 0;      // work done
+    int tries = 0;      // the work done: whole fills and repairs, and steps
     int64_t steps = 0;
     bool complete() const { return leftOut.empty(); }
 };
 
 // How hard the search may work: each step of effort is a fixed number of
-// places checked. The default keeps within about a second on forty long
-// words on a slow machine; most lists finish far sooner.
+// steps. The default keeps within about a second on a 2-core machine of
+// 2024; most lists finish far sooner.
 constexpr int CONNECTED_EFFORT = 10;
 constexpr int CONNECTED_EFFORT_MAX = 1000;
 
