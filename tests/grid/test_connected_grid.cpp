@@ -60,10 +60,10 @@ private slots:
         QTest::addColumn<int>("size");  // 0: auto
         QTest::addColumn<int>("seeds");
         QTest::addColumn<bool>("whole");  // every word placed on every seed
-        QTest::newRow("40 words, auto") << GRIDLY_EVERYDAY_WORDS << 40 << 0 << 100 << true;
-        QTest::newRow("20 words, 17 x 17") << GRIDLY_EVERYDAY_WORDS << 20 << 17 << 100 << true;
-        QTest::newRow("3 and 4 letters") << GRIDLY_LISTS "/short.txt" << 40 << 0 << 60 << false;
-        QTest::newRow("too long to fit") << GRIDLY_LISTS "/long.txt" << 40 << 0 << 10 << false;
+        QTest::newRow("40 words, auto") << GRIDLY_EVERYDAY_WORDS << 40 << 0 << 60 << true;
+        QTest::newRow("20 words, 17 x 17") << GRIDLY_EVERYDAY_WORDS << 20 << 17 << 40 << true;
+        QTest::newRow("3 and 4 letters") << GRIDLY_LISTS "/short.txt" << 40 << 0 << 40 << false;
+        QTest::newRow("too long to fit") << GRIDLY_LISTS "/long.txt" << 40 << 0 << 6 << false;
     }
     void everySeedGivesOnePieceOnTheGridRules()
     {
