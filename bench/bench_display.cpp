@@ -23,7 +23,7 @@ void BM_RenderGrid(benchmark::State &state)
     GridRenderer renderer;  // as the window keeps one
     const qreal ratio = qApp->devicePixelRatio();
     for (auto _ : state)
-        benchmark::DoNotOptimize(renderer.render(p, false, ratio));
+        benchmark::DoNotOptimize(renderer.render(p, {}, ratio));
     state.SetLabel(QStringLiteral("pixel ratio %1").arg(ratio).toStdString());
 }
 BENCHMARK(BM_RenderGrid)->Unit(benchmark::kMicrosecond);

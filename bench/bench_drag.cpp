@@ -80,7 +80,7 @@ public:
                           Qt::LeftButton, {});
         QApplication::sendEvent(pb, &press);
         SendMove(pb, QPoint(30, 30));
-        if (!m_window->puzzle().dragging)
+        if (!m_window->dragging())
             qFatal("the drag did not start");
     }
 

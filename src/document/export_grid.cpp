@@ -8,7 +8,9 @@ std::string ReadExportGrid(const Puzzle &p, ExportGrid &grid)
 {
     if (p.nwords < 1)
         return "The puzzle has no words";
-    grid = ExportGrid{p.gcols, p.grows, {}, {}, {}};
+    grid = ExportGrid{p.gcols, p.grows, {}, {}, {}, GRID_BOX_COLOURS[2]};
+    if (p.gboxidx >= 0 && p.gboxidx < int(GRID_BOX_COLOURS.size()))
+        grid.background = GRID_BOX_COLOURS[std::size_t(p.gboxidx)];
     for (int i = 1; i <= p.nwords; ++i) {
         const WordEntry &e = p.Words[i];
         ExportWord word{i, e.word.trimmed(), e.clue.trimmed(), e.nbr, e.gc, e.gr, e.lw, e.across()};

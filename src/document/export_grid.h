@@ -30,6 +30,7 @@ struct ExportGrid {
     std::vector<std::string> solution;  // rows of cols characters, CELL_EMPTY where no word runs
     std::vector<std::string> answers;   // the player's grid: CELL_EMPTY, CELL_UNFILLED or a letter
     std::vector<ExportWord> words;      // by number, across before down at one number
+    Rgb background;                     // the grid colour: cells where no word runs
 
     // 1 <= col <= cols, 1 <= row <= rows
     char letter(int col, int row) const { return solution[std::size_t(row - 1)][std::size_t(col - 1)]; }

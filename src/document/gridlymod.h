@@ -1,5 +1,5 @@
-// The one shared state of the program: the word list, the grid arrays derived
-// from it, and the run-time flags around them. Plain data, no behaviour beyond
+// The one puzzle of the program: the word list, the grid arrays derived from
+// it, and the flags that go with it. Plain data, no behaviour beyond
 // bounds-checked access; the grid, play, file and command code reads and writes
 // it in place.
 #pragma once
@@ -162,7 +162,6 @@ struct Puzzle {
     OneBased<WordEntry, MAXWORDS> Words;
     int16_t nwords = 0;
     int16_t curw = 0;  // current word, 0 = none
-    int16_t wtop = 1;  // first word shown in the word panel
 
     // Derived from Words by LoadGrid; never stored.
     Grid<char> CWGrid{CELL_EMPTY};  // solution letters
@@ -178,18 +177,11 @@ struct Puzzle {
     int16_t gboxidx = 2;  // grid colour box 0..5
     Rgb gridclr{128, 128, 128};
 
-    // Run-time state, not saved in the puzzle file.
-    RunMode runmode = RunMode::Design;
+    // Not saved in the puzzle file. The mode, the file's names and the
+    // window's own switches belong to the document and the window.
     bool gridwrd = true;    // grid words shown
     bool gridwrdsv = true;  // gridwrd as it was when play mode began
-    bool redrawok = true;   // size and indicator handlers may redraw
     bool changed = false;
-    bool dragging = false;
-    std::string fname;    // file name without folder, UTF-8; "" = none
-    std::string fpath;    // full path, UTF-8; "" = none
-    std::string cfgpath;  // configuration file path, UTF-8
-    OpenSource opensrc = OpenSource::Program;
 
-    bool playing() const { return runmode == RunMode::Play; }
     bool complete() const { return nwords > 0 && nplaced == nwords; }
 };

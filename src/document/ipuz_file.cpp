@@ -1,5 +1,6 @@
 #include "document/ipuz_file.h"
 
+#include "document/json_text.h"
 #include "document/text_codec.h"
 
 #include <map>
@@ -8,27 +9,10 @@
 
 namespace {
 
-std::string Quoted(std::string_view utf8)
+// ipuz readers take a clue or title as HTML; a letter of the grid is a plain value.
+std::string Quoted(std::string_view utf8, bool asHtml = false)
 {
-    std::string out = "\"";
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        char32_t c = DecodeUtf8(utf8, pos);
-        if (c == INVALID_UTF8)
-            c = 0xFFFD;
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += char(c);
-        } else if (c < 0x20) {
-            constexpr char hex[] = "0123456789abcdef";
-            out += "\\u00";
-            out += hex[c >> 4];
-            out += hex[c & 15];
-        } else {
-            AppendUtf8(out, c);
-        }
-    }
-    return out + "\"";
+    return JsonQuoted(utf8, asHtml ? JsonMarkup::HtmlEntities : JsonMarkup::Plain);
 }
 
 std::string Letter(char cp1252)
@@ -60,7 +44,7 @@ std::string Clues(const ExportGrid &grid, bool across)
         if (word.across != across)
             continue;
         out += separator + std::string("      {\"number\": ") + std::to_string(word.number)
-            + ", \"clue\": " + Quoted(Cp1252ToUtf8(word.clue)) + ", \"cells\": [";
+            + ", \"clue\": " + Quoted(Cp1252ToUtf8(word.clue), true) + ", \"cells\": [";
         for (int k = 1; k <= word.length; ++k)
             out +=
                 (k > 1 ? ", [" : "[") + std::to_string(word.cellCol(k)) + ", " + std::to_string(word.cellRow(k)) + "]";
@@ -119,7 +103,7 @@ ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswe
     out += "  \"version\": \"http://ipuz.org/v2\",\n";
     out += "  \"kind\": [\"http://ipuz.org/crossword#1\"],\n";
     out += "  \"origin\": \"Gridly\",\n";
-    out += "  \"title\": " + Quoted(title) + ",\n";
+    out += "  \"title\": " + Quoted(title, true) + ",\n";
     out += "  \"dimensions\": {\"width\": " + std::to_string(grid.cols) + ", \"height\": " + std::to_string(grid.rows)
         + "},\n";
     out += "  \"block\": \"#\",\n";

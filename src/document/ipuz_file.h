@@ -14,6 +14,8 @@
 #include <string_view>
 
 // The puzzle p, every word in the grid, titled title (UTF-8; invalid bytes
-// become U+FFFD). The player's grid is empty, or with withAnswers holds the
-// answers in Pgrid. Refuses only what ReadExportGrid refuses.
+// become U+FFFD). Title and clues are HTML to ipuz readers: their "&", "<"
+// and ">" are written "&amp;", "&lt;" and "&gt;", so they read back as
+// typed. The player's grid is empty, or with withAnswers holds the answers
+// in Pgrid. Refuses only what ReadExportGrid refuses.
 ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswers);

@@ -2,8 +2,6 @@
 
 void ClearWordList(Puzzle &p)
 {
-    p.fpath.clear();
-    p.fname.clear();
     for (int i = 1; i <= MAXWORDS; ++i) {
         WordEntry &entry = p.Words[i];
         entry.stat = STAT_NONE;
@@ -14,7 +12,6 @@ void ClearWordList(Puzzle &p)
         entry.pwok = 0;
     }
     p.nwords = 0;
-    p.wtop = 1;
     p.curw = 0;
     p.nplaced = 0;
     p.ncorrect = 0;

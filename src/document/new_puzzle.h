@@ -5,6 +5,6 @@
 #include "document/gridlymod.h"
 
 // Every entry: stat 0, direction across, word, answer and clue blank, pwok 0
-// (lw, nbr, gc and gr keep their values); nwords 0, wtop 1, no current word,
+// (lw, nbr, gc and gr keep their values); nwords 0, no current word,
 // nothing placed or correct, no file, changed False.
 void ClearWordList(Puzzle &p);

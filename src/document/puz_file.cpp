@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <tuple>
+#include <utility>
 
 namespace {
 
@@ -17,6 +19,14 @@ bool PuzCell(char c)
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
+// Plain look-alikes for the characters of Windows-1252 that Latin-1 lacks.
+constexpr std::pair<char32_t, const char *> LOOK_ALIKES[] = {
+    {0x20AC, "EUR"}, {0x201A, "'"},    {0x0192, "f"},  {0x201E, "\""}, {0x2026, "..."}, {0x2020, "+"}, {0x2021, "+"},
+    {0x02C6, "^"},   {0x2030, "o/oo"}, {0x0160, "S"},  {0x2039, "<"},  {0x0152, "OE"},  {0x017D, "Z"}, {0x2018, "'"},
+    {0x2019, "'"},   {0x201C, "\""},   {0x201D, "\""}, {0x2022, "*"},  {0x2013, "-"},   {0x2014, "-"}, {0x02DC, "~"},
+    {0x2122, "TM"},  {0x0161, "s"},    {0x203A, ">"},  {0x0153, "oe"}, {0x017E, "z"},   {0x0178, "Y"},
+};
+
 std::string Latin1(std::string_view utf8)
 {
     std::string out;
@@ -25,18 +35,13 @@ std::string Latin1(std::string_view utf8)
         const char32_t c = DecodeUtf8(utf8, pos);
         if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
             continue;
-        if (c <= 0xFF)
+        if (c <= 0xFF) {
             out += char(c);
-        else if (c == 0x2018 || c == 0x2019 || c == 0x201A)
-            out += '\'';
-        else if (c == 0x201C || c == 0x201D || c == 0x201E)
-            out += '"';
-        else if (c == 0x2013 || c == 0x2014)
-            out += '-';
-        else if (c == 0x2026)
-            out += "...";
-        else
-            out += '?';
+            continue;
+        }
+        const auto alike = std::find_if(std::begin(LOOK_ALIKES), std::end(LOOK_ALIKES),
+                                        [c](const auto &entry) { return entry.first == c; });
+        out += alike == std::end(LOOK_ALIKES) ? "?" : alike->second;
     }
     return out;
 }
@@ -116,7 +121,32 @@ std::string RunFault(const ExportGrid &grid)
 
 }  // namespace
 
-ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswers)
+std::optional<PuzTextChange> FirstPuzTextChange(const Puzzle &p, std::string_view title)
+{
+    const auto change = [](std::string what, std::string_view utf8) -> std::optional<PuzTextChange> {
+        // Latin1 never gives 0x80..0x9F, the only bytes where Windows-1252 reads differently.
+        std::string after = Cp1252ToUtf8(Latin1(utf8));
+        if (after == utf8)
+            return std::nullopt;
+        return PuzTextChange{std::move(what), std::string(utf8), std::move(after)};
+    };
+    if (auto found = change("The title", title))
+        return found;
+    ExportGrid grid;
+    ReadExportGrid(p, grid);
+    for (const ExportWord &word : grid.words)
+        if (auto found = change("Clue " + std::to_string(word.number) + (word.across ? " Across" : " Down"),
+                                Cp1252ToUtf8(word.clue)))
+            return found;
+    return std::nullopt;
+}
+
+std::string PuzTextChangeText(const PuzTextChange &change)
+{
+    return change.what + " \"" + change.before + "\" would become \"" + change.after + "\" (.puz text is Latin-1)";
+}
+
+ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswers, bool lossy)
 {
     ExportGrid grid;
     if (std::string refusal = ReadExportGrid(p, grid); !refusal.empty())
@@ -128,6 +158,9 @@ ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswer
             return {{}, fault};
     if (std::string fault = RunFault(grid); !fault.empty())
         return {{}, fault};
+    if (!lossy)
+        if (const auto change = FirstPuzTextChange(p, title))
+            return {{}, PuzTextChangeText(*change)};
 
     std::string solution, player;
     for (int r = 1; r <= grid.rows; ++r)

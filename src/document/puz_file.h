@@ -17,10 +17,38 @@
 
 #include "document/export_grid.h"
 
+#include <optional>
 #include <string_view>
 
-// The puzzle p, titled title (UTF-8, turned into Latin-1: quotes, dashes
-// and the ellipsis become their ASCII forms, other characters beyond Latin-1
-// "?", control characters are dropped; clues alike). The player's grid is
-// empty, or with withAnswers holds the answers in Pgrid that .puz can hold.
-ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswers);
+// .puz text is Latin-1. A title or clue that Latin-1 cannot hold as it is
+// gets plain look-alikes for the Windows-1252 characters Latin-1 lacks:
+//   EUR for the euro sign, ' for curly and low single quotes, " for curly and
+//   low double quotes, - for both dashes, ... for the ellipsis, OE oe, S s,
+//   Z z, Y for the accented letters, f for the florin, + for both daggers,
+//   ^ and ~ for the accents, o/oo for per mille, < > for the angle quotes,
+//   * for the bullet, TM for the trade mark;
+// "?" for any other character beyond Latin-1, and control characters are
+// dropped.
+struct PuzTextChange {
+    std::string what;    // "The title", "Clue 3 Across"
+    std::string before;  // UTF-8
+    std::string after;   // UTF-8: what a .puz reader will show
+
+    bool operator==(const PuzTextChange &) const = default;
+};
+
+// The first text, in the file's order (the title, then the clues by number,
+// across before down at one number), that .puz would change; nullopt when
+// every text goes in as it is. Only placed words' clues are looked at.
+std::optional<PuzTextChange> FirstPuzTextChange(const Puzzle &p, std::string_view title);
+
+// "Clue 3 Across "Costs 5 € at the fair" would become "Costs 5 EUR at the
+// fair" (.puz text is Latin-1)": how a refusal names the change.
+std::string PuzTextChangeText(const PuzTextChange &change);
+
+// The puzzle p, titled title (UTF-8). The player's grid is empty, or with
+// withAnswers holds the answers in Pgrid that .puz can hold. Without lossy,
+// a title or clue that .puz would change is refused as well, after what the
+// grid cannot hold (PuzTextChangeText of FirstPuzTextChange); with it, the
+// texts are written changed.
+ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswers, bool lossy);

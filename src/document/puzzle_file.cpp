@@ -243,7 +243,6 @@ void ApplyPuzzleFile(Puzzle &p, const PuzzleFileContents &contents)
     for (int i = 1; i <= contents.nwords; ++i)
         p.Words[i] = contents.words[std::size_t(i - 1)];
     p.curw = 0;
-    p.wtop = 1;
     LoadGrid(p);
     GenGridNbrs(p);
     p.changed = false;

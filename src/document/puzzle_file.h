@@ -64,6 +64,6 @@ PuzzleFileRead ReadPuzzleFile(std::string_view bytes);
 
 // The document part of opening a file: nwords, gcols, grows and the words
 // replaced, the grid arrays rebuilt and numbered, gcolsmin and growsmin set to
-// the grid size, no current word, wtop 1, changed False. gboxidx and the
+// the grid size, no current word, changed False. gboxidx and the
 // player's grid are left to the caller (colour box, stored answers).
 void ApplyPuzzleFile(Puzzle &p, const PuzzleFileContents &contents);

@@ -103,10 +103,10 @@ Found Search(const Lines &lines, bool relaxed, const std::string &wrd, int lw, i
 }  // namespace
 
 Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r, bool mtcLetter,
-                   bool mtcEmpty)
+                   bool mtcEmpty, bool dragging)
 {
     const bool across = dr == Direction::Across;
-    return Search(Lines(p, dr), p.dragging, wrd, lw, across ? r : c, across ? c : r, mtcLetter, mtcEmpty);
+    return Search(Lines(p, dr), dragging, wrd, lw, across ? r : c, across ? c : r, mtcLetter, mtcEmpty);
 }
 
 Found MatchLetters(const Puzzle &p, const std::string &w, Direction dr)
@@ -115,7 +115,7 @@ Found MatchLetters(const Puzzle &p, const std::string &w, Direction dr)
     const int lw = int(w.size());
     for (int first = 1; first <= lines.length() - lw + 1; ++first) {
         for (int line = 1; line <= lines.count(); ++line) {
-            const Found found = Search(lines, p.dragging, w, lw, line, first, true, false);
+            const Found found = Search(lines, false, w, lw, line, first, true, false);
             if (found.found())
                 return found;
         }

@@ -29,10 +29,11 @@ struct Found {
 // Neither may share a cell with a placed word of the same direction (a word
 // hidden inside another); a one-letter word counts as both directions, so it
 // only goes on an empty cell.
-// While p.dragging the beside, before and after tests are left out.
-// A position whose cells would leave the 24 x 24 arrays is never legal.
+// While a word is dragged (dragging) the beside, before and after tests are
+// left out. A position whose cells would leave the 24 x 24 arrays is never
+// legal.
 Found SearchCWGrid(const Puzzle &p, const std::string &wrd, int lw, Direction dr, int c, int r, bool mtcLetter,
-                   bool mtcEmpty);
+                   bool mtcEmpty, bool dragging = false);
 
 // First legal crossing position of w in direction dr. Across: leftmost start
 // column first, then topmost row; down: topmost start row first, then leftmost

@@ -68,5 +68,5 @@ Found DropPosition(const Puzzle &p, int w, int ptcol, int ptrow)
     const int lastcell = (entry.across() ? ptcol : ptrow) + entry.lw - 1;
     if (lastcell > (entry.across() ? p.gcols : p.grows))
         return {};
-    return SearchCWGrid(p, entry.word.trimmed(), entry.lw, entry.dr, ptcol, ptrow, true, true);
+    return SearchCWGrid(p, entry.word.trimmed(), entry.lw, entry.dr, ptcol, ptrow, true, true, true);
 }

@@ -66,6 +66,6 @@ ScrollStep ScrollOverBar(double y, double scrolly, int value, int maximum);
 // in its direction: it must end inside the grid in use, and each of its
 // cells must be empty or hold the letter the word has there; what lies
 // around it does not matter. Nothing found when it may not.
-// Precondition: p.dragging (the search's relaxed test), 1 <= w <= nwords,
+// Searched as for a dragged word (the relaxed test). 1 <= w <= nwords,
 // word w is not in CWGrid.
 Found DropPosition(const Puzzle &p, int w, int ptcol, int ptrow);

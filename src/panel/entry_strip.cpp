@@ -55,8 +55,8 @@ void KeepText(QLineEdit *box, const QString &text, std::string (*filter)(std::st
 
 }  // namespace
 
-EntryStrip::EntryStrip(QWidget *window, Puzzle &puzzle, Desktop &desktop)
-    : QGroupBox(window), m_puzzle(puzzle), m_desktop(desktop)
+EntryStrip::EntryStrip(QWidget *window, PuzzleDocument &document, Desktop &desktop)
+    : QGroupBox(window), m_doc(document), m_desktop(desktop)
 {
     setObjectName(QStringLiteral("fr_inp"));
     PlaceTwips(this, 1185, 7380, 10710, 1170);
@@ -88,13 +88,13 @@ EntryStrip::EntryStrip(QWidget *window, Puzzle &puzzle, Desktop &desktop)
 
 void EntryStrip::ShowCurrentWord()
 {
-    const Puzzle &p = m_puzzle;
+    const Puzzle &p = m_doc.puzzle();
     inp_word->setReadOnly(p.curw != 0 && p.Words[p.curw].placed());
     if (p.curw == 0) {
         setTitle({});
         inp_word->clear();
         inp_clue->clear();
-    } else if (RowOf(p.curw, p.wtop, p.nwords) >= 0) {
+    } else if (RowOf(p.curw, m_doc.wtop(), p.nwords) >= 0) {
         const WordEntry &entry = p.Words[p.curw];
         inp_word->setText(WidgetText(entry.word.trimmed()));
         inp_clue->setText(WidgetText(entry.clue.trimmed()));
@@ -127,6 +127,9 @@ void EntryStrip::FocusWordBox()
 // leaves comes here before the boxes.
 bool EntryStrip::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ShortcutOverride && (watched == inp_word || watched == inp_clue)
+        && LetsUndoThrough(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event)))
+        return true;  // not taken by the box: the key reaches the puzzle's Undo or Redo
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (watched == cb_addword && IsEnter(key)) {
@@ -141,6 +144,18 @@ bool EntryStrip::eventFilter(QObject *watched, QEvent *event)
         inp_word_GotFocus();
     }
     return QGroupBox::eventFilter(watched, event);
+}
+
+// A box takes Ctrl+Z while it has typing to undo, and the keys of Redo while
+// it has typing to redo; with none the key is the puzzle's.
+bool EntryStrip::LetsUndoThrough(QLineEdit *box, const QKeyEvent *event) const
+{
+    const QKeyCombination key = event->keyCombination();
+    if (key == QKeyCombination(Qt::CTRL, Qt::Key_Z))
+        return !box->isUndoAvailable();
+    if (key == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z) || key == QKeyCombination(Qt::CTRL, Qt::Key_Y))
+        return !box->isRedoAvailable();
+    return false;
 }
 
 bool EntryStrip::inp_word_KeyPress(QKeyEvent *event)
@@ -190,7 +205,7 @@ void EntryStrip::inp_word_Edited(const QString &text)
 void EntryStrip::inp_word_Change()
 {
     const int frame = inp_word->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, inp_word);
-    inp_word->setFont(FittingFont(window()->font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
+    inp_word->setFont(FittingFont(font(), inp_word->text(), inp_word->width() - 2 * frame - 5));
 }
 
 void EntryStrip::inp_clue_Edited(const QString &text)
@@ -200,25 +215,27 @@ void EntryStrip::inp_clue_Edited(const QString &text)
 
 void EntryStrip::cb_addword_Click()
 {
-    if (m_puzzle.nwords >= MAXWORDS)
+    if (m_doc.puzzle().nwords >= MAXWORDS)
         return;
+    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Add A Word"));
     const std::string word = TakeTrimmed(inp_word);
     const std::string clue = TakeTrimmed(inp_clue);
-    if (const auto rejection = AddWord(m_puzzle, word, clue)) {
+    if (const auto rejection = m_doc.update([&](Puzzle &p) { return AddWord(p, word, clue); })) {
         ShowRejection(*rejection);
         return;
     }
-    emit wordAdded(m_puzzle.nwords);
+    emit wordAdded(m_doc.puzzle().nwords);
     cb_clear_Click();  // which brings the command states up to date
 }
 
 void EntryStrip::cb_updtword_Click()
 {
-    if (m_puzzle.curw == 0)
+    if (m_doc.puzzle().curw == 0)
         return;
+    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Update Current Word"));
     const std::string word = TakeTrimmed(inp_word);
     const std::string clue = TakeTrimmed(inp_clue);
-    if (const auto rejection = UpdateWord(m_puzzle, word, clue)) {
+    if (const auto rejection = m_doc.update([&](Puzzle &p) { return UpdateWord(p, word, clue); })) {
         ShowRejection(*rejection);
         return;
     }
@@ -227,23 +244,23 @@ void EntryStrip::cb_updtword_Click()
 
 void EntryStrip::cb_delword_Click()
 {
-    if (m_puzzle.curw == 0)
+    const Puzzle &p = m_doc.puzzle();
+    if (p.curw == 0)
         return;
-    const Desktop::Answer answer = m_desktop.message(WidgetText(DeleteQuestion(m_puzzle)), WidgetText(DELETE_TITLE),
+    const Desktop::Answer answer = m_desktop.message(WidgetText(DeleteQuestion(p)), WidgetText(DELETE_TITLE),
                                                      Desktop::Buttons::YesNo, Desktop::Icon::Question);
     if (answer != Desktop::Answer::Yes) {
-        if (m_puzzle.Words[m_puzzle.curw].placed())
+        if (p.Words[p.curw].placed())
             inp_word->setFocus();
         return;
     }
-    DeleteWord(m_puzzle);
-    emit wordDeleted();
+    m_doc.edit(QStringLiteral("Delete Current Word"), DeleteWord);
     inp_word->setFocus();
 }
 
 void EntryStrip::cb_clear_Click()
 {
-    m_puzzle.curw = 0;
+    m_doc.update([](Puzzle &p) { p.curw = 0; });
     emit entryCleared();
     inp_word->setFocus();
 }

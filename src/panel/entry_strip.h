@@ -1,11 +1,13 @@
 // The entry strip below the grid: the word and clue boxes with their filters,
 // and Add, Update, Delete and Clear, which change the word list through the
-// core's rules. It shows the current word; what must follow a change
-// elsewhere in the window, it signals.
+// document, one step each. It shows the current word; what must follow
+// elsewhere in the window besides the puzzle, it signals. Ctrl+Z in a box
+// with typing of its own to undo undoes that typing; otherwise the box lets
+// the key through to the puzzle's Undo.
 #pragma once
 
-#include "document/gridlymod.h"
 #include "platform/desktop.h"
+#include "undo/puzzle_document.h"
 
 #include <QGroupBox>
 
@@ -17,7 +19,7 @@ struct Rejection;
 class EntryStrip : public QGroupBox {
     Q_OBJECT
 public:
-    EntryStrip(QWidget *window, Puzzle &puzzle, Desktop &desktop);
+    EntryStrip(QWidget *window, PuzzleDocument &document, Desktop &desktop);
 
     // The boxes' part of DispWInp: the current word and its clue, with its
     // number and direction in the frame's title while it is in the grid,
@@ -28,9 +30,8 @@ public:
     void ClearTitle() { setTitle({}); }
 
 signals:
-    void wordAdded(int w);
-    void wordDeleted();
-    void entryCleared();  // no word is current
+    void wordAdded(int w);  // to be brought into view
+    void entryCleared();    // no word is current: the boxes empty
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,8 +48,9 @@ private:
     void inp_word_Change();
     void inp_clue_Edited(const QString &text);
     void ShowRejection(const Rejection &rejection);
+    bool LetsUndoThrough(QLineEdit *box, const QKeyEvent *event) const;
 
-    Puzzle &m_puzzle;
+    PuzzleDocument &m_doc;
     Desktop &m_desktop;
     QLineEdit *inp_word = nullptr;
     QLineEdit *inp_clue = nullptr;

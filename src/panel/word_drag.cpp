@@ -23,7 +23,7 @@ int Pixels(double twips)
 
 }  // namespace
 
-WordDrag::WordDrag(QWidget *window, Puzzle &puzzle) : QObject(window), m_puzzle(puzzle)
+WordDrag::WordDrag(QWidget *window, PuzzleDocument &document) : QObject(window), m_doc(document)
 {
     // The direction control below the panel, in its frame.
     sh_chg1 = ShapeAt(window, "sh_chg1", QColor(128, 128, 128), 8565, 6195, 3315, 1170);
@@ -77,10 +77,16 @@ void WordDrag::PressOnGrid(QPoint pos)
     m_drag.downy = int16_t(pos.y());
 }
 
+// A press that ends a drag under way (a second button) ends its step; the
+// choice of the dropped word, made while the release is handled, is part of it.
 void WordDrag::End()
 {
+    const bool ended = m_dragging;
+    m_dragging = false;
     m_drag.end();
     HideDragPicture();
+    if (ended)
+        EndStep();
 }
 
 void WordDrag::HidePicture()
@@ -88,20 +94,35 @@ void WordDrag::HidePicture()
     pb_drg->hide();
 }
 
+// The drag is under way from here to its release: one step of the history.
+void WordDrag::StartDrag()
+{
+    m_dragging = true;
+    m_inStep = true;
+    m_doc.beginStep(QStringLiteral("Drag ") + WidgetText(m_doc.puzzle().Words[m_doc.puzzle().curw].word.trimmed()));
+}
+
+void WordDrag::EndStep()
+{
+    if (!m_inStep)
+        return;
+    m_inStep = false;
+    m_doc.endStep();
+}
+
 void WordDrag::pb_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint pos)
 {
-    Puzzle &p = m_puzzle;
+    const Puzzle &p = m_doc.puzzle();
     if (!p.gridwrd || buttons != Qt::LeftButton || p.curw < 1)
         return;
     const QPointF point(m_grid.x() + pos.x(), m_grid.y() + pos.y());
-    if (!p.dragging) {
+    if (!m_dragging) {
         if (NearGridPress(pos.x(), pos.y(), m_drag.downx, m_drag.downy))
             return;
         ShowDragPicture(point);
         SetDirectionControl(p.Words[p.curw].dr);
-        p.dragging = true;
-        LiftWord(p);
-        emit wordLifted();
+        StartDrag();
+        m_doc.update(LiftWord);
         // A quick flick comes as one move: where the drag starts counts.
     }
     CreateDrgWord(p.curw, point, false);
@@ -116,44 +137,45 @@ void WordDrag::pb_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPo
 
 void WordDrag::pb_MouseUp()
 {
-    Puzzle &p = m_puzzle;
-    if (p.playing())
+    if (m_doc.playing())
         return;
-    p.dragging = false;
+    m_dragging = false;
     pb_drg->hide();
-    if (p.curw == 0) {
+    if (m_doc.puzzle().curw == 0) {
         // Nothing selected, or a second button ended a drag: only redraw.
-        emit gridChanged();
+        emit lookChanged();
         emit dragEnded();
+        EndStep();
         return;
     }
     if (m_drag.fndcol >= 1) {
         DropWord();
     } else {
-        if (!p.Words[p.curw].placed())
+        if (!m_doc.puzzle().Words[m_doc.puzzle().curw].placed())
             emit wordBoxShown(false);
-        DropNowhere(p);
-        emit gridChanged();
+        m_doc.update(DropNowhere);
+        emit lookChanged();
     }
     // A word taken off the grid changes what the commands may do.
     emit dragEnded();
+    EndStep();
 }
 
 void WordDrag::w_inp_MouseMove(int index, Qt::MouseButtons buttons, double x, double y)
 {
-    Puzzle &p = m_puzzle;
+    const Puzzle &p = m_doc.puzzle();
     if (!p.gridwrd || buttons != Qt::LeftButton || p.curw == 0)
         return;
     const int px = Pixels(x);
     const int py = Pixels(y);
     const QPointF point(px + m_panel.pnlleft, py + m_panel.rowtop[std::size_t(index)]);
-    if (!p.dragging) {
+    if (!m_dragging) {
         // A placed word is dragged from the grid, not from the panel.
         if (p.Words[p.curw].placed() || NearRow(px, py, m_panel.rowwidth, m_panel.rowheight))
             return;
         ShowDragPicture(point);
-        p.dragging = true;
-        emit gridChanged();
+        StartDrag();
+        emit lookChanged();
         // A quick flick comes as one move: where the drag starts counts.
     }
 
@@ -172,24 +194,26 @@ void WordDrag::w_inp_MouseMove(int index, Qt::MouseButtons buttons, double x, do
 
 void WordDrag::w_inp_MouseUp()
 {
-    Puzzle &p = m_puzzle;
-    if (!p.dragging)
+    if (!m_dragging)
         return;
-    p.dragging = false;
+    m_dragging = false;
     pb_drg->hide();
     emit wordBoxShown(false);
-    if (p.curw == 0) {
-        emit gridChanged();
+    if (m_doc.puzzle().curw == 0) {
+        emit lookChanged();
+        EndStep();
         return;
     }
     if (m_drag.fndcol >= 1) {
         DropWord();
+        EndStep();
         return;
     }
-    DropNowhere(p);
-    emit gridChanged();
+    m_doc.update(DropNowhere);
+    emit lookChanged();
     // Dropped on another word's row: the two words change places in the list.
     emit droppedOnPanel();
+    EndStep();
 }
 
 // The picture of word w, redrawn over the grid beneath it with its top-left
@@ -197,7 +221,7 @@ void WordDrag::w_inp_MouseUp()
 // in its present direction.
 void WordDrag::CreateDrgWord(int w, QPointF point, bool iscreate)
 {
-    const WordEntry &entry = m_puzzle.Words[w];
+    const WordEntry &entry = m_doc.puzzle().Words[w];
     const QSize size = iscreate ? DragPictureSize(entry.lw, entry.across()) : pb_drg->size();
     const qreal ratio = pb_drg->devicePixelRatio();
     if (WindowSize(m_drgImage) != size || m_drgImage.devicePixelRatio() != ratio) {
@@ -214,7 +238,7 @@ void WordDrag::CreateDrgWord(int w, QPointF point, bool iscreate)
 
 void WordDrag::ShowDragPicture(QPointF point)
 {
-    CreateDrgWord(m_puzzle.curw, point, true);
+    CreateDrgWord(m_doc.puzzle().curw, point, true);
     pb_drg->show();
     pb_drg->raise();
 }
@@ -227,7 +251,7 @@ void WordDrag::HideDragPicture()
         return;
     pb_drg->hide();
     emit wordBoxShown(false);
-    emit gridChanged();
+    emit lookChanged();
 }
 
 // The red box shows where the word would land when that place is legal. The
@@ -235,11 +259,12 @@ void WordDrag::HideDragPicture()
 void WordDrag::CkGridPos(int ptcol, int ptrow)
 {
     if (ptcol != m_drag.lastcol || ptrow != m_drag.lastrow) {
-        const Found found = DropPosition(m_puzzle, m_puzzle.curw, ptcol, ptrow);
+        const Puzzle &p = m_doc.puzzle();
+        const Found found = DropPosition(p, p.curw, ptcol, ptrow);
         m_drag.fndcol = found.fndcol;
         m_drag.fndrow = found.fndrow;
         if (found.found()) {
-            const WordEntry &entry = m_puzzle.Words[m_puzzle.curw];
+            const WordEntry &entry = p.Words[p.curw];
             emit wordBoxMoved(WordBoxRect(ptcol, ptrow, entry.lw, entry.across()));
         }
         m_drag.lastcol = int16_t(ptcol);
@@ -266,14 +291,15 @@ void WordDrag::CkChangeDr(QPointF point)
     if (m_overControl)
         return;
     const Direction to = m_turnTo;
-    TurnWord(m_puzzle, to);
+    m_doc.update([to](Puzzle &p) { TurnWord(p, to); });
     SetDirectionControl(to);
     m_overControl = true;
-    CreateDrgWord(m_puzzle.curw, point, true);
+    CreateDrgWord(m_doc.puzzle().curw, point, true);
 }
 
 void WordDrag::DropWord()
 {
-    ::DropWord(m_puzzle, Found{m_drag.fndcol, m_drag.fndrow});
-    emit wordDropped(m_puzzle.curw);
+    const Found at{m_drag.fndcol, m_drag.fndrow};
+    m_doc.update([at](Puzzle &p) { ::DropWord(p, at); });
+    emit wordDropped(m_doc.puzzle().curw);
 }

@@ -3,13 +3,15 @@
 // where it may land, and the direction control that turns it. The pressed
 // control keeps the pointer until the release, so a drag from a row arrives
 // in twips from that row and a drag from the grid in the grid picture's
-// pixels; both become window pixels here. What the grid, the panel and the
-// red box must show in answer, it signals.
+// pixels; both become window pixels here. A drag is one step of the
+// document's history, from lifting the word to dropping it, turns included.
+// What the grid, the panel and the red box must show besides the puzzle, it
+// signals.
 #pragma once
 
-#include "document/gridlymod.h"
 #include "panel/drag_geometry.h"
 #include "panel/drag_state.h"
+#include "undo/puzzle_document.h"
 
 #include <QImage>
 #include <QObject>
@@ -22,7 +24,9 @@ class ShapeBox;
 class WordDrag : public QObject {
     Q_OBJECT
 public:
-    WordDrag(QWidget *window, Puzzle &puzzle);
+    WordDrag(QWidget *window, PuzzleDocument &document);
+
+    bool dragging() const { return m_dragging; }
 
     void SetPanelPlace(const PanelPlace &place) { m_panel = place; }
     // Where the grid picture lies in the window and what it shows, after every redraw.
@@ -32,7 +36,7 @@ public:
     void SetControlColour(const QColor &colour);
     void ShowControl(bool show);
     void PressOnGrid(QPoint pos);  // a left press on the grid, in its pixels
-    void End();                    // what every press does first
+    void End();                    // what every press and every choice of a word does first
     void HidePicture();
 
     void pb_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint pos);
@@ -41,9 +45,8 @@ public:
     void w_inp_MouseUp();
 
 signals:
-    void gridChanged();       // the grid picture must be redrawn
-    void wordLifted();        // the current word left the grid
-    void wordDropped(int w);  // and came back at a legal place
+    void lookChanged();       // the grid turns grey while dragging, and back
+    void wordDropped(int w);  // the current word came back at a legal place
     void dragEnded();         // a drag from the grid is over
     void wordBoxMoved(const QRect &box);
     void wordBoxShown(bool shown);
@@ -58,8 +61,12 @@ private:
     void LeaveGrid();
     void CkChangeDr(QPointF point);
     void DropWord();
+    void StartDrag();
+    void EndStep();
 
-    Puzzle &m_puzzle;
+    PuzzleDocument &m_doc;
+    bool m_dragging = false;
+    bool m_inStep = false;  // the drag's step is open
     DragState m_drag;
     PanelPlace m_panel;
     QRect m_grid;        // the grid picture's place in the window

@@ -8,8 +8,10 @@
 #include "view/twips.h"
 #include "view/widget_text.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -19,7 +21,7 @@ const QColor TARGET_ROW(255, 192, 192);
 
 }  // namespace
 
-WordPanel::WordPanel(QWidget *window, Puzzle &puzzle) : QGroupBox(window), m_puzzle(puzzle)
+WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(window), m_doc(document)
 {
     setObjectName(QStringLiteral("fr_winp"));
     PlaceTwips(this, 8565, -60, 3330, 6195);
@@ -31,6 +33,7 @@ WordPanel::WordPanel(QWidget *window, Puzzle &puzzle) : QGroupBox(window), m_puz
         row->setObjectName(QStringLiteral("w_inp_%1").arg(r));
         PlaceTwips(row, ROW_LEFT, ROW_TOPS[std::size_t(r)], ROW_WIDTH, r == 0 ? FIRST_ROW_HEIGHT : ROW_HEIGHT);
         w_inp[std::size_t(r)] = row;
+        row->installEventFilter(this);
         connect(row, &RowLabel::mousePressed, this, [this](int index) { w_inp_MouseDown(index); });
         connect(row, &RowLabel::mouseMoved, this,
                 [this](int index, Qt::MouseButtons buttons, Qt::KeyboardModifiers, double x, double y) {
@@ -59,11 +62,11 @@ WordPanel::WordPanel(QWidget *window, Puzzle &puzzle) : QGroupBox(window), m_puz
 
 void WordPanel::DispWInp()
 {
-    const Puzzle &p = m_puzzle;
+    const Puzzle &p = m_doc.puzzle();
     lb_wind->hide();
     for (int r = 0; r < PANEL_ROWS; ++r) {
         RowLabel *row = w_inp[std::size_t(r)];
-        const int w = p.wtop + r;
+        const int w = m_doc.wtop() + r;
         if (w > p.nwords) {
             row->setCaption({});
             row->setBackground(EMPTY_ROW);
@@ -81,31 +84,40 @@ void WordPanel::DispWInp()
     }
 }
 
-void WordPanel::w_scroll_Change()
+// The wheel over the rows scrolls the list as it does over the scroll bar.
+bool WordPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    m_puzzle.wtop = int16_t(w_scroll->value());
-    emit shownWordsChanged();
+    if (event->type() != QEvent::Wheel)
+        return QGroupBox::eventFilter(watched, event);
+    QCoreApplication::sendEvent(w_scroll, event);
+    return true;
 }
 
-void WordPanel::SetScrollRange()
+void WordPanel::w_scroll_Change()
 {
-    w_scroll->setMaximum(ScrollMaximum(m_puzzle.nwords));
+    m_doc.setWtop(w_scroll->value());
+}
+
+// A first row past the new end of the range becomes its end.
+void WordPanel::ShowScroll()
+{
+    {
+        const QSignalBlocker quiet(w_scroll);
+        w_scroll->setMaximum(ScrollMaximum(m_doc.puzzle().nwords));
+        w_scroll->setValue(m_doc.wtop());
+    }
+    if (w_scroll->value() != m_doc.wtop())
+        m_doc.setWtop(w_scroll->value());
 }
 
 void WordPanel::BringIntoView(int w)
 {
-    w_scroll->setValue(::BringIntoView(w, m_puzzle.wtop));
-}
-
-void WordPanel::ScrollToTop()
-{
-    SetScrollRange();
-    w_scroll->setValue(1);
+    w_scroll->setValue(::BringIntoView(w, m_doc.wtop()));
 }
 
 void WordPanel::ShowWordCount()
 {
-    lb_wcnt->setText(QString::number(m_puzzle.nwords));
+    lb_wcnt->setText(QString::number(m_doc.puzzle().nwords));
 }
 
 void WordPanel::HideMarker()
@@ -116,7 +128,7 @@ void WordPanel::HideMarker()
 void WordPanel::PressRowOf(int w)
 {
     BringIntoView(w);
-    w_inp_MouseDown(w - m_puzzle.wtop);
+    w_inp_MouseDown(w - m_doc.wtop());
 }
 
 PanelPlace WordPanel::Place() const
@@ -156,9 +168,9 @@ void WordPanel::DropOnTargetRow()
     if (m_tgtrow < 0)
         return;
     const int target = m_tgtrow;
-    SwapWords(m_puzzle, w_inp[std::size_t(target)]->word());
+    const int w = w_inp[std::size_t(target)]->word();
     ClearTargetRow();
-    emit shownWordsChanged();
+    m_doc.update([w](Puzzle &p) { SwapWords(p, w); });
     w_inp_MouseDown(target);
 }
 
@@ -173,7 +185,7 @@ void WordPanel::MarkTargetRow(int index, double y)
     if (row < 0)
         return;
     const int t = w_inp[std::size_t(row)]->word();
-    if (t == m_puzzle.curw || m_puzzle.Words[t].placed())
+    if (t == m_doc.puzzle().curw || m_doc.puzzle().Words[t].placed())
         return;
     w_inp[std::size_t(row)]->setBackground(TARGET_ROW);
     m_tgtrow = row;

@@ -1,12 +1,13 @@
 // The word panel: sixteen rows showing the words from wtop on, the red marker
 // beside the current word's row, the scroll bar, the word count, and the row
-// lit as a drop target while a word is dragged over it. It reads the puzzle
-// to show it; a press on a row chooses that row's word for the window.
+// lit as a drop target while a word is dragged over it. It reads the
+// document to show it, and scrolling moves the document's first row shown; a
+// press on a row chooses that row's word for the window.
 #pragma once
 
-#include "document/gridlymod.h"
 #include "panel/drag_geometry.h"
 #include "panel/panel_layout.h"
+#include "undo/puzzle_document.h"
 
 #include <QGroupBox>
 
@@ -19,13 +20,13 @@ class RowLabel;
 class WordPanel : public QGroupBox {
     Q_OBJECT
 public:
-    WordPanel(QWidget *window, Puzzle &puzzle);
+    WordPanel(QWidget *window, PuzzleDocument &document);
 
     // The rows and the marker from the puzzle: the panel's part of DispWInp.
     void DispWInp();
-    void SetScrollRange();
+    // The scroll bar's range from the word count and its value from the first row shown.
+    void ShowScroll();
     void BringIntoView(int w);
-    void ScrollToTop();
     void ShowWordCount();
     void HideMarker();
     // The program chooses word w: brought into view, its row is pressed.
@@ -39,11 +40,13 @@ public:
     // A drag released off the grid: onto the lit row's word it swaps places.
     void DropOnTargetRow();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     void rowPressed(int w);  // 0: a row without a word
     void rowMouseMoved(int index, Qt::MouseButtons buttons, double x, double y);
     void rowMouseReleased(int index, double x, double y);
-    void shownWordsChanged();  // scrolled or reordered: the window refreshes
 
 private:
     void w_scroll_Change();
@@ -52,7 +55,7 @@ private:
     void ClearTargetRow();
     void ScrollOverPanel(int index, double x, double y);
 
-    Puzzle &m_puzzle;
+    PuzzleDocument &m_doc;
     std::array<RowLabel *, PANEL_ROWS> w_inp{};
     QLabel *lb_wind = nullptr;
     QScrollBar *w_scroll = nullptr;

@@ -40,7 +40,7 @@ bool typesCharacter(int keycode)
 
 KeyOutcome PlayKeyDown(Puzzle &p, PlayCursor cursor, int keycode, int shift)
 {
-    if (!p.playing() || p.curw < 1 || p.curw > p.nwords || !WordInPlayGrid(p.Words[p.curw]))
+    if (p.curw < 1 || p.curw > p.nwords || !WordInPlayGrid(p.Words[p.curw]))
         return {false, cursor, std::nullopt};
     const WordEntry &entry = p.Words[p.curw];
     int k = positionOf(entry, cursor);

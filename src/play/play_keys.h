@@ -46,7 +46,7 @@ struct KeyOutcome {
     std::optional<PlayStat> stat;
 };
 
-// Applies one key press. Acts only in play mode with a current word in
+// Applies one key press of play mode. Acts only with a current word in
 // 1..nwords that is in the grid; otherwise the key is not consumed and nothing
 // changes. A cursor that is not on the current word counts as being on its
 // first cell. shift: the KEY_ bits held.

@@ -5,6 +5,7 @@
 #include "play/play_commands.h"
 #include "play/play_grid.h"
 #include "play/play_key_codes.h"
+#include "play/play_keys.h"
 #include "view/background.h"
 #include "view/cell_geometry.h"
 #include "view/design_controls.h"
@@ -44,8 +45,8 @@ ClueList *MakeClueList(QWidget *window, const char *name, int top)
 
 }  // namespace
 
-PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, Puzzle &puzzle, Desktop &desktop)
-    : QObject(window), m_puzzle(puzzle), m_desktop(desktop)
+PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, PuzzleDocument &document, Desktop &desktop)
+    : QObject(window), m_doc(document), m_desktop(desktop)
 {
     LineAt(logoFrame, 1260, 90, 30, 990, QFrame::VLine);
     lb_playstat = LabelAt(logoFrame, "lb_playstat", {}, 1440, 570, 4095, 330);
@@ -87,6 +88,7 @@ PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, Puzzle &p
         connect(button, &QToolButton::released, this, &PlaySide::gridFocusWanted);
     connect(clue_lst_A, &ClueList::chosen, this, &PlaySide::clue_lst_A_Click);
     connect(clue_lst_D, &ClueList::chosen, this, &PlaySide::clue_lst_D_Click);
+    connect(&m_doc, &PuzzleDocument::changed, this, &PlaySide::PuzzleChanged);
 }
 
 void PlaySide::Enter(int left, int top, int bottom)
@@ -102,8 +104,9 @@ void PlaySide::Enter(int left, int top, int bottom)
     clue_lst_A->setEnabled(true);
     clue_lst_D->setEnabled(true);
     ck_valid_word->setEnabled(true);
-    PGridStat();
-    m_cursor = {};
+    m_doc.update([](Puzzle &p) { PGridStat(p); });
+    ShowPlayStat();
+    m_doc.setCursor({});
 }
 
 bool PlaySide::ValidWord() const
@@ -111,8 +114,10 @@ bool PlaySide::ValidWord() const
     return ck_valid_word->isChecked();
 }
 
+// Set from code (start-up): the window draws the grid once it is all set.
 void PlaySide::SetValidWord(bool on)
 {
+    const QSignalBlocker quiet(ck_valid_word);
     ck_valid_word->setChecked(on);
 }
 
@@ -134,12 +139,18 @@ void PlaySide::cb_exit2_Click()
 // Header items first, then one item per word in list order; the lists sort them.
 void PlaySide::FillClueLists()
 {
+    const Puzzle &p = m_doc.puzzle();
     AddClueItem(clue_lst_A, CLUE_HEADER_ACROSS, 0);
     AddClueItem(clue_lst_D, CLUE_HEADER_DOWN, 0);
-    for (int w = 1; w <= m_puzzle.nwords; ++w) {
-        const WordEntry &entry = m_puzzle.Words[w];
+    for (int w = 1; w <= p.nwords; ++w) {
+        const WordEntry &entry = p.Words[w];
         AddClueItem(entry.across() ? clue_lst_A : clue_lst_D, ClueListText(entry), w);
     }
+}
+
+ClueList *PlaySide::ListOf(int w) const
+{
+    return m_doc.puzzle().Words[w].across() ? clue_lst_A : clue_lst_D;
 }
 
 void PlaySide::clue_lst_A_Click()
@@ -157,12 +168,12 @@ void PlaySide::ChooseClue(ClueList *list, ClueList *other)
     const QList<QListWidgetItem *> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
-    Puzzle &p = m_puzzle;
-    p.curw = int16_t(Datum(selected.constFirst()));
-    if (p.curw > 0) {
-        const WordEntry &entry = p.Words[p.curw];
+    const int w = Datum(selected.constFirst());
+    m_doc.update([w](Puzzle &p) { p.curw = int16_t(w); });
+    if (w > 0) {
+        const WordEntry &entry = m_doc.puzzle().Words[w];
         emit currentWordShown(true);
-        m_cursor = {entry.gc, entry.gr};
+        m_doc.setCursor({entry.gc, entry.gr});
         PlaceCursorBox();
         cr_inp->show();
         EnableWordButtons(true);
@@ -170,7 +181,7 @@ void PlaySide::ChooseClue(ClueList *list, ClueList *other)
         emit currentWordShown(false);
         cr_inp->hide();
         EnableWordButtons(false);
-        m_cursor = {};
+        m_doc.setCursor({});
     }
     other->clearSelection();  // its own handler finds nothing selected
     emit gridFocusWanted();
@@ -180,15 +191,14 @@ void PlaySide::ChooseClue(ClueList *list, ClueList *other)
 // click there would.
 void PlaySide::PlayGridPress(int w)
 {
-    Puzzle &p = m_puzzle;
-    p.curw = int16_t(w);
+    m_doc.update([w](Puzzle &p) { p.curw = int16_t(w); });
+    const Puzzle &p = m_doc.puzzle();
     if (p.ncorrect == p.nwords) {
         EnableWordButtons(false);
-        p.curw = 0;
+        m_doc.update([](Puzzle &q) { q.curw = 0; });
         return;
     }
-    const bool across = p.Words[w].across();
-    ClueList *list = across ? clue_lst_A : clue_lst_D;
+    ClueList *list = ListOf(w);
     for (int row = 1; row < list->count(); ++row) {
         QListWidgetItem *item = list->item(row);
         if (Datum(item) != w)
@@ -196,10 +206,8 @@ void PlaySide::PlayGridPress(int w)
         list->scrollToItem(item);
         if (!item->isSelected())
             list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-        else if (across)
-            clue_lst_A_Click();
         else
-            clue_lst_D_Click();
+            ChooseClue(list, list == clue_lst_A ? clue_lst_D : clue_lst_A);
         return;
     }
 }
@@ -210,7 +218,7 @@ void PlaySide::NoWordChosen()
     EnableWordButtons(false);
 }
 
-bool PlaySide::Form_KeyDown(QKeyEvent *event)
+bool PlaySide::WantsKey(const QKeyEvent *event) const
 {
     // Tab and Shift+Tab only move the focus, and a clue list that has it
     // keeps the keys that choose a clue there.
@@ -220,22 +228,34 @@ bool PlaySide::Form_KeyDown(QKeyEvent *event)
         || ((focus == clue_lst_A || focus == clue_lst_D)
             && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End)))
         return false;
-    const PlayKeyPress key = PlayKeyFromQt(event->key(), event->modifiers());
-    const KeyOutcome outcome = PlayKeyDown(m_puzzle, m_cursor, key.keycode, key.shift);
-    if (!outcome.consumed)
+    const Puzzle &p = m_doc.puzzle();
+    return p.curw >= 1 && p.curw <= p.nwords && WordInPlayGrid(p.Words[p.curw]);
+}
+
+// Every key is one step of typing into the current word: a key that only
+// moves the cursor changes nothing to keep, and the letters typed into one
+// word are kept together as one step.
+bool PlaySide::Form_KeyDown(QKeyEvent *event)
+{
+    if (!WantsKey(event))
         return false;
-    m_cursor = outcome.cursor;
-    if (outcome.stat) {
-        ShowPlayStat(*outcome.stat);
-        emit gridChanged();
-    }
+    const PlayKeyPress key = PlayKeyFromQt(event->key(), event->modifiers());
+    const int w = m_doc.puzzle().curw;
+    const WordEntry &entry = m_doc.puzzle().Words[w];
+    const PuzzleDocument::StepScope step(
+        m_doc, QStringLiteral("Typing in %1 %2").arg(entry.nbr).arg(entry.across() ? "Across" : "Down"), w);
+    const PlayCursor cursor = m_doc.cursor();
+    const KeyOutcome outcome =
+        m_doc.update([&](Puzzle &p) { return PlayKeyDown(p, cursor, key.keycode, key.shift); });
+    m_doc.setCursor(outcome.cursor);
     PlaceCursorBox();
     return true;
 }
 
 void PlaySide::PlaceCursorBox()
 {
-    cr_inp->move((m_cursor.pcol - 1) * CELLPX + 1, (m_cursor.prow - 1) * CELLPX + 1);
+    const PlayCursor cursor = m_doc.cursor();
+    cr_inp->move((cursor.pcol - 1) * CELLPX + 1, (cursor.prow - 1) * CELLPX + 1);
 }
 
 void PlaySide::EnableWordButtons(bool enable)
@@ -246,23 +266,17 @@ void PlaySide::EnableWordButtons(bool enable)
 
 void PlaySide::cb_autoword_Click()
 {
-    if (const std::optional<PlayStat> stat = GetWord(m_puzzle)) {
-        ShowPlayStat(*stat);
-        emit gridChanged();
-    }
+    m_doc.edit(QStringLiteral("Get Word"), [](Puzzle &p) { GetWord(p); });
 }
 
 void PlaySide::cb_playresetword_Click()
 {
-    if (m_puzzle.curw == 0
+    if (m_doc.puzzle().curw == 0
         || m_desktop.message(QStringLiteral("Clear Current Word From Play Grid"), QStringLiteral("Clear Word"),
                              Desktop::Buttons::YesNo, Desktop::Icon::Question)
-            != Desktop::Answer::Yes)
+               != Desktop::Answer::Yes)
         return;
-    if (const std::optional<PlayStat> stat = ClearCurrentWord(m_puzzle)) {
-        ShowPlayStat(*stat);
-        emit gridChanged();
-    }
+    m_doc.edit(QStringLiteral("Clear Current Word"), [](Puzzle &p) { ClearCurrentWord(p); });
 }
 
 void PlaySide::cb_playreset_Click()
@@ -272,28 +286,32 @@ void PlaySide::cb_playreset_Click()
         != Desktop::Answer::Yes)
         return;
     ck_valid_word->setEnabled(true);
-    ShowPlayStat(ClearAllWords(m_puzzle));
-    emit gridChanged();
+    m_doc.edit(QStringLiteral("Clear All Words"), [](Puzzle &p) { ClearAllWords(p); });
     clue_lst_A->setEnabled(true);
     clue_lst_D->setEnabled(true);
 }
 
 void PlaySide::ck_valid_word_Click()
 {
-    if (m_puzzle.redrawok)
-        emit gridChanged();
+    emit lookChanged();
 }
 
-void PlaySide::PGridStat()
+void PlaySide::PuzzleChanged(Changes what)
 {
-    ShowPlayStat(::PGridStat(m_puzzle));
+    if (!m_doc.playing())
+        return;
+    if (what & Change::Restored)
+        ShowRestored();
+    else if (what & Change::Answers)
+        ShowPlayStat();
 }
 
 // The score line; a completed puzzle leaves nothing to choose or reveal.
-void PlaySide::ShowPlayStat(const PlayStat &stat)
+void PlaySide::ShowPlayStat()
 {
-    lb_playstat->setText(QString::fromStdString(stat.caption));
-    if (!stat.completed)
+    const Puzzle &p = m_doc.puzzle();
+    lb_playstat->setText(QString::fromStdString(ScoreCaption(p)));
+    if (p.ncorrect != p.nwords)
         return;
     EnableWordButtons(false);
     ck_valid_word->setEnabled(false);
@@ -301,4 +319,31 @@ void PlaySide::ShowPlayStat(const PlayStat &stat)
     cr_inp->hide();
     clue_lst_A->setEnabled(false);
     clue_lst_D->setEnabled(false);
+}
+
+// Undo or Redo brought answers, a current word and a cursor back: all of the
+// play side is shown from them, the current word's clue chosen in its list.
+void PlaySide::ShowRestored()
+{
+    const Puzzle &p = m_doc.puzzle();
+    const bool completed = p.ncorrect == p.nwords;
+    lb_playstat->setText(QString::fromStdString(ScoreCaption(p)));
+    for (ClueList *list : {clue_lst_A, clue_lst_D}) {
+        const QSignalBlocker quiet(list);
+        list->clearSelection();
+        list->setEnabled(!completed);
+    }
+    ck_valid_word->setEnabled(!completed);
+    const bool current = !completed && p.curw >= 1 && p.curw <= p.nwords;
+    if (current) {
+        ClueList *list = ListOf(p.curw);
+        const QSignalBlocker quiet(list);
+        for (int row = 1; row < list->count(); ++row)
+            if (Datum(list->item(row)) == p.curw)
+                list->setCurrentItem(list->item(row), QItemSelectionModel::ClearAndSelect);
+    }
+    EnableWordButtons(current);
+    emit currentWordShown(current);
+    PlaceCursorBox();
+    cr_inp->setVisible(current);
 }

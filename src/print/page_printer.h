@@ -2,11 +2,13 @@
 // position, in twips (1440 per inch) from the top-left corner of the printable
 // area. Text is printed with its top-left corner at the current position;
 // ending a line goes back to the left margin (x 0) and down by the height of a
-// line of the current font. An operation the printer refuses is skipped: the
-// caller never hears of a failure and goes on with the next operation.
+// line of the current font. An operation the printer refuses is skipped, and
+// the caller goes on with the next; once the document is ended, printed()
+// tells whether it reached the printer whole.
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/grid_renderer.h"
 
 #include <QColor>
 #include <QImage>
@@ -41,10 +43,12 @@ public:
     // its pixels in the window (its pixel ratio counts). The current position
     // does not move.
     virtual void drawPicture(int x, int y, const QImage &picture) = 0;
-    // Draws the grid of p as the grid view shows it, with its top-left corner
-    // at (x, y), 15 twips to a grid pixel, as lines and text. validWord: the
-    // "Valid Word Indicator" is checked. The current position does not move.
-    virtual void drawGrid(int x, int y, const Puzzle &p, bool validWord) = 0;
+    // Draws the grid of p as the grid view shows it with `look`, with its
+    // top-left corner at (x, y), 15 twips to a grid pixel, as lines and text.
+    // The current position does not move.
+    virtual void drawGrid(int x, int y, const Puzzle &p, GridLook look) = 0;
     // Hands the document to the printer. Nothing may be printed after it.
     virtual void endDoc() = 0;
+    // After endDoc: the printer took the whole document.
+    virtual bool printed() const = 0;
 };

@@ -19,7 +19,7 @@ QByteArray PdfPageBytes(const Puzzle &p)
         writer->setResolution(1200);
         writer->setTitle(QStringLiteral("Gridly"));
         QtPagePrinter printer(std::move(writer));
-        PrintPuzzlePage(printer, p, DrawSvg(QStringLiteral(":/icons/logo.svg"), QSize(64, 67)), false);
+        PrintPuzzlePage(printer, p, DrawSvg(QStringLiteral(":/icons/logo.svg"), QSize(64, 67)), GridLook{});
     }
     return pdf.data();
 }

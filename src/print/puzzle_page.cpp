@@ -35,7 +35,7 @@ void PrintClues(PagePrinter &printer, const Puzzle &p, int x_mid)
 
 }  // namespace
 
-void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, bool validWord)
+void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, GridLook look)
 {
     printer.setFontName(QStringLiteral("Courier"));
     printer.setFontSize(12);
@@ -46,7 +46,7 @@ void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, 
     printer.newLine();
     const int y0 = printer.currentY();
     printer.drawPicture(LOGO_LEFT, y0, logo);
-    printer.drawGrid(x_grid, y0, p, validWord);
+    printer.drawGrid(x_grid, y0, p, look);
 
     printer.setCurrentY(printer.pageHeight() / 2);
     printer.setTextColour(Qt::black);

@@ -5,12 +5,13 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/grid_renderer.h"
 
 #include <QImage>
 
 class PagePrinter;
 
 // Prints the placed words of p as one document: the grid drawn as the grid
-// view draws it (validWord: the "Valid Word Indicator" is checked) and logo,
-// the program's logo; both 15 twips to a window pixel. It needs no window.
-void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, bool validWord);
+// view draws it with `look`, and logo, the program's logo; both 15 twips to a
+// window pixel. It needs no window.
+void PrintPuzzlePage(PagePrinter &printer, const Puzzle &p, const QImage &logo, GridLook look);

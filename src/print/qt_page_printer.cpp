@@ -103,21 +103,21 @@ void QtPagePrinter::drawPicture(int x, int y, const QImage &picture)
         m_painter.drawImage(QRectF(QPointF(x, y), picture.deviceIndependentSize() * TPP), OnPaper(picture));
 }
 
-void QtPagePrinter::drawGrid(int x, int y, const Puzzle &p, bool validWord)
+void QtPagePrinter::drawGrid(int x, int y, const Puzzle &p, GridLook look)
 {
     if (!printing())
         return;
     m_painter.save();
     m_painter.translate(x, y);
     m_painter.scale(TPP, TPP);
-    DrawGrid(m_painter, p, validWord);
+    DrawGrid(m_painter, p, look);
     m_painter.restore();
 }
 
 void QtPagePrinter::endDoc()
 {
     if (m_state == State::Printing)
-        m_painter.end();
+        m_printed = m_painter.end();
     m_state = State::Ended;
 }
 

@@ -41,8 +41,9 @@ public:
     void printLine(const QString &text) override;
     void newLine() override;
     void drawPicture(int x, int y, const QImage &picture) override;
-    void drawGrid(int x, int y, const Puzzle &p, bool validWord) override;
+    void drawGrid(int x, int y, const Puzzle &p, GridLook look) override;
     void endDoc() override;
+    bool printed() const override { return m_printed; }
 
 private:
     enum class State { NotBegun, Printing, Refused, Ended };
@@ -58,4 +59,5 @@ private:
     QFont m_font;
     QColor m_colour = Qt::black;
     PrintHead m_head;
+    bool m_printed = false;
 };

@@ -4,6 +4,7 @@
 #include "document/ipuz_file.h"
 #include "document/puz_file.h"
 #include "document/puzzle_file.h"
+#include "document/web_page.h"
 #include "document/word_list.h"
 #include "grid/connected_grid.h"
 #include "grid/generator.h"
@@ -144,7 +145,8 @@ std::optional<std::pair<int, int>> ParseSize(const std::string &text)
     return std::pair{cols, rows};
 }
 
-const std::string EXPORT_USAGE = "export PUZZLE.gly OUT.ipuz|OUT.puz [--answers] | OUT.pdf [--solution]";
+const std::string EXPORT_USAGE =
+    "export PUZZLE.gly OUT.ipuz [--answers] | OUT.puz [--answers] [--lossy] | OUT.pdf [--solution] | OUT.html";
 const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--seed N] "
                                "[--connected [--max-size COLSxROWS] [--effort N] [--partial]]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
@@ -153,41 +155,56 @@ const std::string CHECK_USAGE = "check PUZZLE.gly";
 
 int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
-    const auto parsed = Parse(args, 2, {"--answers", "--solution"}, {}, EXPORT_USAGE, err);
+    const auto parsed = Parse(args, 2, {"--answers", "--solution", "--lossy"}, {}, EXPORT_USAGE, err);
     if (!parsed)
         return EXIT_USAGE;
     const std::string &puzzle = parsed->files[0];
     const std::string &out = parsed->files[1];
     const std::string extension = Lower(std::filesystem::path(out).extension().string());
-    const bool pdf = extension == ".pdf";
-    if (extension != ".ipuz" && extension != ".puz" && !pdf) {
-        err << Where(out) << "the name must end in .ipuz, .puz or .pdf\n";
+    // The options each format takes.
+    const std::map<std::string, std::vector<std::string>> formats{
+        {".ipuz", {"--answers"}}, {".puz", {"--answers", "--lossy"}}, {".pdf", {"--solution"}}, {".html", {}}};
+    const auto format = formats.find(extension);
+    if (format == formats.end()) {
+        err << Where(out) << "the name must end in .ipuz, .puz, .pdf or .html\n";
         return EXIT_USAGE;
     }
+    for (const auto &[option, value] : parsed->options)
+        if (std::find(format->second.begin(), format->second.end(), option) == format->second.end()) {
+            err << "gridly-tool: " << option << " does not go with " << extension << "\nusage: gridly-tool "
+                << EXPORT_USAGE << "\n";
+            return EXIT_USAGE;
+        }
     const bool answers = parsed->options.count("--answers") > 0;
-    const bool solution = parsed->options.count("--solution") > 0;
-    if (pdf ? answers : solution) {
-        err << "gridly-tool: " << (pdf ? "--answers" : "--solution") << " does not go with " << extension
-            << "\nusage: gridly-tool " << EXPORT_USAGE << "\n";
-        return EXIT_USAGE;
-    }
     Puzzle p;
     if (!OpenPuzzle(puzzle, p, err))
         return EXIT_REFUSED;
-    if (pdf) {
+    if (extension == ".pdf") {
         // A worksheet: the numbered grid without its words, unless the solution is asked for.
         ExportGrid grid;
         if (const std::string refusal = ReadExportGrid(p, grid); !refusal.empty()) {
             err << Where(puzzle) << "cannot be printed: " << refusal << "\n";
             return EXIT_REFUSED;
         }
-        p.gridwrd = solution;
+        p.gridwrd = parsed->options.count("--solution") > 0;
         return WriteOut(out, DrawPdfPage(p).toStdString(), err) ? EXIT_DONE : EXIT_REFUSED;
     }
     const std::string title = std::filesystem::path(puzzle).stem().string();
-    const ExportFile file = extension == ".ipuz" ? WriteIpuzFile(p, title, answers) : WritePuzFile(p, title, answers);
+    const bool lossy = parsed->options.count("--lossy") > 0;
+    ExportFile file;
+    if (extension == ".ipuz")
+        file = WriteIpuzFile(p, title, answers);
+    else if (extension == ".puz")
+        file = WritePuzFile(p, title, answers, lossy);
+    else
+        file = WriteWebPage(p, title);
     if (!file.refusal.empty()) {
-        err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal << "\n";
+        err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal;
+        // A text .puz would change is the one refusal an option overrides.
+        const auto change = extension == ".puz" && !lossy ? FirstPuzTextChange(p, title) : std::nullopt;
+        if (change && file.refusal == PuzTextChangeText(*change))
+            err << "; --lossy writes it so";
+        err << "\n";
         return EXIT_REFUSED;
     }
     return WriteOut(out, file.bytes, err) ? EXIT_DONE : EXIT_REFUSED;
@@ -325,13 +342,19 @@ std::string ToolUsage()
         + EXPORT_USAGE
         + "\n"
           "      Writes the puzzle for other crossword programs, ipuz (JSON) or Across Lite .puz,\n"
-          "      or as a printed page (PDF).\n"
+          "      as a printed page (PDF), or as a web page that plays it in a browser.\n"
           "      Every word must be in the grid. The player's grid is empty, or holds the\n"
           "      answers saved with the puzzle with --answers. The title is the puzzle's file\n"
           "      name. A puzzle .puz cannot hold (a one-letter word, a cell other than A-Z or\n"
           "      0-9, letters touching where no word runs) is refused and nothing is written.\n"
+          "      .puz text is Latin-1: a title or clue it would change (the euro sign, curly\n"
+          "      quotes, dashes ...) is named and refused; --lossy writes it with plain\n"
+          "      look-alikes (EUR, \", ', -, ...).\n"
           "      OUT.pdf is the page Print prints: the numbered grid and the clues, with the\n"
           "      grid's words only with --solution.\n"
+          "      OUT.html is one self-contained page: the grid and the clue lists to solve\n"
+          "      with the mouse, a finger or the keyboard, checked in the page; it loads\n"
+          "      nothing else and keeps the letters typed in the browser.\n"
           "\n"
           "  gridly-tool "
         + MAKE_USAGE

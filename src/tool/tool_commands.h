@@ -15,7 +15,7 @@ enum ExitStatus {
     EXIT_PARTIAL = 3,  // make --connected left words out; they are named
 };
 
-// export PUZZLE.gly OUT.ipuz|OUT.puz [--answers] | OUT.pdf [--solution]
+// export PUZZLE.gly OUT.ipuz [--answers] | OUT.puz [--answers] [--lossy] | OUT.pdf [--solution] | OUT.html
 int RunExport(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
 
 // make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--seed N]

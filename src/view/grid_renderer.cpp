@@ -22,11 +22,11 @@ QFont GridFont(int pixelSize, bool bold)
     return font;
 }
 
-void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, const WordEntry &entry,
+void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, GridLook look, const WordEntry &entry,
                    const QColor &cellColor)
 {
-    const bool showLetters = p.playing() || p.gridwrd;
-    const std::string text = p.playing() ? entry.pword.str() : entry.word.str();
+    const bool showLetters = look.playing || p.gridwrd;
+    const std::string text = look.playing ? entry.pword.str() : entry.word.str();
     for (int k = 1; k <= entry.lw; ++k) {
         const int left = (entry.cellCol(k) - 1) * CELLPX;
         const int top = (entry.cellRow(k) - 1) * CELLPX;
@@ -54,17 +54,17 @@ GridRenderer::GridRenderer() : m_letters(GridFont(11, true)), m_numbers(GridFont
 {
 }
 
-QImage RenderGrid(const Puzzle &p, bool validWord, qreal ratio)
+QImage RenderGrid(const Puzzle &p, GridLook look, qreal ratio)
 {
-    return GridRenderer().render(p, validWord, ratio);
+    return GridRenderer().render(p, look, ratio);
 }
 
-void DrawGrid(QPainter &painter, const Puzzle &p, bool validWord)
+void DrawGrid(QPainter &painter, const Puzzle &p, GridLook look)
 {
-    GridRenderer().draw(painter, p, validWord);
+    GridRenderer().draw(painter, p, look);
 }
 
-QImage GridRenderer::render(const Puzzle &p, bool validWord, qreal ratio)
+QImage GridRenderer::render(const Puzzle &p, GridLook look, qreal ratio)
 {
     const QSizeF size = QSizeF(GridSize(p)) * ratio;
     QImage image(qCeil(size.width()), qCeil(size.height()), QImage::Format_RGB32);
@@ -73,27 +73,27 @@ QImage GridRenderer::render(const Puzzle &p, bool validWord, qreal ratio)
     if (QSizeF(image.size()) != size)
         image.fill(Qt::black);
     QPainter painter(&image);
-    draw(painter, p, validWord);
+    draw(painter, p, look);
     return image;
 }
 
-void GridRenderer::draw(QPainter &painter, const Puzzle &p, bool validWord)
+void GridRenderer::draw(QPainter &painter, const Puzzle &p, GridLook look)
 {
     const int width = GridSize(p).width();
     const int height = GridSize(p).height();
     painter.save();
-    painter.fillRect(0, 0, width, height, p.dragging ? QColor(128, 128, 128) : toColor(p.gridclr));
+    painter.fillRect(0, 0, width, height, look.dragging ? QColor(128, 128, 128) : toColor(p.gridclr));
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setPen(Qt::black);
 
     // Correct words are drawn last, so their colour wins where words cross.
     for (int pass = 0; pass <= 1; ++pass) {
-        const QColor cellColor = pass == 1 && p.playing() && validWord ? QColor(255, 255, 0) : QColor(Qt::white);
+        const QColor cellColor = pass == 1 && look.playing && look.validWord ? QColor(255, 255, 0) : QColor(Qt::white);
         for (int i = 1; i <= p.nwords; ++i) {
             const WordEntry &entry = p.Words[i];
             if (entry.placed() && entry.pwok == pass)
-                drawWordCells(painter, m_letters, p, entry, cellColor);
+                drawWordCells(painter, m_letters, p, look, entry, cellColor);
         }
     }
 

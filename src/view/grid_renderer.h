@@ -12,6 +12,13 @@
 
 class QPainter;
 
+// How the grid is shown, besides what the puzzle holds.
+struct GridLook {
+    bool playing = false;    // the player's answers instead of the words, always shown
+    bool dragging = false;   // a word is dragged: the background is grey
+    bool validWord = false;  // the "Valid Word Indicator": right answers turn yellow in play
+};
+
 // The grid in grid pixels: gcols x 20 + 1 by grows x 20 + 1, so that the last
 // grid line lies inside.
 QSize GridSize(const Puzzle &p);
@@ -23,11 +30,10 @@ QSize WindowSize(const QImage &image);
 class GridRenderer {
 public:
     GridRenderer();
-    // validWord: the "Valid Word Indicator" is checked (correct words turn yellow in play).
     // The picture holds GridSize(p) x ratio pixels and says so in its devicePixelRatio.
-    QImage render(const Puzzle &p, bool validWord, qreal ratio = 1);
+    QImage render(const Puzzle &p, GridLook look, qreal ratio = 1);
     // Draws the grid with its top-left corner at the painter's origin.
-    void draw(QPainter &painter, const Puzzle &p, bool validWord);
+    void draw(QPainter &painter, const Puzzle &p, GridLook look);
 
 private:
     TextStamps m_letters;
@@ -35,5 +41,5 @@ private:
 };
 
 // One picture, or one drawing, from a renderer of its own.
-QImage RenderGrid(const Puzzle &p, bool validWord, qreal ratio = 1);
-void DrawGrid(QPainter &painter, const Puzzle &p, bool validWord);
+QImage RenderGrid(const Puzzle &p, GridLook look = {}, qreal ratio = 1);
+void DrawGrid(QPainter &painter, const Puzzle &p, GridLook look);

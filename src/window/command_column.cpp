@@ -98,8 +98,12 @@ void CommandColumn::Enable(const CommandStates &states)
 
 void CommandColumn::ShowSize(int cols, int rows)
 {
+    const QSignalBlocker quietCols(scr_gcols);
+    const QSignalBlocker quietRows(scr_grows);
     scr_gcols->setValue(cols);
     scr_grows->setValue(rows);
+    lb_gcols->setText(QString::number(cols));
+    lb_grows->setText(QString::number(rows));
 }
 
 void CommandColumn::ChooseColour(int index)

@@ -20,7 +20,7 @@ struct CommandColumn {
 
     // The column's part of SetCmdButtons.
     void Enable(const CommandStates &states);
-    // SetSizeScrollBars: the bars at the grid size; their handlers follow.
+    // The bars and their labels at the grid size; the bars' handlers do not run.
     void ShowSize(int cols, int rows);
     // Only the chosen colour box shows its border.
     void ChooseColour(int index);

@@ -14,9 +14,12 @@
 #include "view/twips.h"
 #include "view/widget_text.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -26,17 +29,25 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
 {
     setWindowTitle(QStringLiteral("Gridly"));
     setObjectName(QStringLiteral("gridly"));
+    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
+    // The menu bar keeps the desktop's own font; the client area below it has
+    // the design's size and font, and the window grows by the bar.
+    m_menu = std::make_unique<MenuBar>(this);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
     QFont windowFont(QStringLiteral("Arial"));
     windowFont.setPixelSize(12);
-    setFont(windowFont);
-    setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
-    SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
+    m_client->setFont(windowFont);
+    m_client->setFixedSize(TwipsToPixels(11910), TwipsToPixels(8625));
+    setCentralWidget(m_client);
+    setFixedSize(m_client->width(), menuBar()->sizeHint().height() + m_client->height());
+    QWidget *const window = m_client;
 
     // The grid frame: a grey and a white outline, the grid picture centred on
     // the white one, the red box over the current word on the picture.
-    sh_fr2 = ShapeAt(this, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
-    sh_fr = ShapeAt(this, "sh_fr", Qt::white, 1200, 75, 7320, 7305);
-    pb = new GridPicture(this);
+    sh_fr2 = ShapeAt(window, "sh_fr2", QColor(128, 128, 128), 1185, 60, 7320, 7305);
+    sh_fr = ShapeAt(window, "sh_fr", Qt::white, 1200, 75, 7320, 7305);
+    pb = new GridPicture(window);
     pb->setObjectName(QStringLiteral("pb"));
     PlaceTwips(pb, 1230, 90, 7230, 7230);
     cr_cw = new ShapeBox(pb, Qt::red, 2);
@@ -44,16 +55,16 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
     cr_cw->hide();
 
     // The parts, in the order the design stacks them.
-    m_cmd = std::make_unique<CommandColumn>(this);
-    m_panel = new WordPanel(this, m_puzzle);
-    m_drag = new WordDrag(this, m_puzzle);
-    m_entry = new EntryStrip(this, m_puzzle, m_desktop);
+    m_cmd = std::make_unique<CommandColumn>(window);
+    m_panel = new WordPanel(window, m_doc);
+    m_drag = new WordDrag(window, m_doc);
+    m_entry = new EntryStrip(window, m_doc, m_desktop);
     // The logo, in a frame that play mode widens to show the play strip.
-    fr_logo = FrameAt(this, "fr_logo", 75, 7380, 1020, 1170);
+    fr_logo = FrameAt(window, "fr_logo", 75, 7380, 1020, 1170);
     imglogo = LabelAt(fr_logo, "imglogo", {}, 30, 90, 960, 1005);
     imglogo->setPixmap(Icon(QStringLiteral("logo")).pixmap(QSize(64, 67), devicePixelRatio()));
     imglogo->setAlignment(Qt::AlignCenter);
-    m_play = new PlaySide(this, fr_logo, pb, m_puzzle, m_desktop);
+    m_play = new PlaySide(window, fr_logo, pb, m_doc, m_desktop);
 
     // Shapes under the grid, the boxes over it.
     sh_fr2->lower();
@@ -102,10 +113,17 @@ void gridly::connectControls()
         connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
     connect(c.scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(c.scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
+    // A size bar held with the mouse changes the size as it moves; its release ends one step.
+    for (QScrollBar *bar : {c.scr_gcols, c.scr_grows})
+        bar->installEventFilter(this);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
     pb->setDescriber([this] {
-        return WidgetText(GridDescription(m_puzzle, m_puzzle.playing() ? ScoreCaption(m_puzzle) : std::string()));
+        return WidgetText(GridDescription(m_doc.puzzle(), m_doc.playing() ? ScoreCaption(m_doc.puzzle()) : ""));
     });
+
+    // Every change to the puzzle, whoever asked for it, comes back as what changed.
+    connect(&m_doc, &PuzzleDocument::changed, this, &gridly::PuzzleChanged);
+    connect(&m_doc, &PuzzleDocument::historyChanged, this, &gridly::ShowHistory);
 
     // The drag follows the pointer over the grid and the rows.
     connect(pb, &GridPicture::mouseMoved, m_drag, &WordDrag::pb_MouseMove);
@@ -115,64 +133,136 @@ void gridly::connectControls()
     connect(m_drag, &WordDrag::overPanel, m_panel, &WordPanel::DragOver);
     connect(m_drag, &WordDrag::droppedOnPanel, m_panel, &WordPanel::DropOnTargetRow);
 
-    // What the parts ask the window to show.
-    connect(m_panel, &WordPanel::shownWordsChanged, this, &gridly::DispWInp);
+    // What the parts ask the window to show besides the puzzle.
     connect(m_panel, &WordPanel::rowPressed, this, &gridly::SelectWord);
-    connect(m_drag, &WordDrag::gridChanged, this, &gridly::DisplayGrid);
-    connect(m_drag, &WordDrag::wordLifted, this, [this] {
-        DispWInp();
-        DisplayGrid();
-    });
-    connect(m_drag, &WordDrag::wordDropped, this, [this](int w) {
-        DisplayGrid();
-        m_panel->PressRowOf(w);
-    });
+    connect(m_drag, &WordDrag::lookChanged, this, &gridly::DisplayGrid);
+    connect(m_drag, &WordDrag::wordDropped, m_panel, &WordPanel::PressRowOf);
     connect(m_drag, &WordDrag::dragEnded, this, [this] {
         DispWInp();
         SetCmdButtons();
     });
     connect(m_drag, &WordDrag::wordBoxMoved, cr_cw, [this](const QRect &box) { cr_cw->setGeometry(box); });
     connect(m_drag, &WordDrag::wordBoxShown, cr_cw, &QWidget::setVisible);
-    connect(m_entry, &EntryStrip::wordAdded, this, [this](int w) {
-        m_panel->SetScrollRange();
-        m_panel->BringIntoView(w);
-    });
-    connect(m_entry, &EntryStrip::wordDeleted, this, [this] {
-        DisplayGrid();
-        m_panel->SetScrollRange();
-        DispWInp();
-        SetCmdButtons();
-    });
+    connect(m_entry, &EntryStrip::wordAdded, m_panel, &WordPanel::BringIntoView);
     connect(m_entry, &EntryStrip::entryCleared, this, [this] {
         DispWInp();
         SetCmdButtons();
     });
-    connect(m_play, &PlaySide::gridChanged, this, &gridly::DisplayGrid);
+    connect(m_play, &PlaySide::lookChanged, this, &gridly::DisplayGrid);
     connect(m_play, &PlaySide::currentWordShown, cr_cw, [this](bool shown) {
         if (shown)
-            cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
+            cr_cw->setGeometry(WordBoxRect(m_doc.puzzle().Words[m_doc.puzzle().curw]));
         cr_cw->setVisible(shown);
         pb->descriptionChanged();
     });
     connect(m_play, &PlaySide::gridFocusWanted, pb, [this] { pb->setFocus(); });
-    connect(m_play, &PlaySide::designChosen, this, [this] {
-        SwitchMode(RunMode::Design);
-        // Play mode dropped the current word: the panel and the commands say so.
-        DispWInp();
-        SetCmdButtons();
-    });
+    connect(m_play, &PlaySide::designChosen, this, [this] { SwitchMode(RunMode::Design); });
     connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
 
+    connectMenus();
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
+}
+
+// Each item runs the handler of the command it names.
+void gridly::connectMenus()
+{
+    const MenuBar &m = *m_menu;
+    connect(m.fileNew, &QAction::triggered, this, &gridly::cb_new_Click);
+    connect(m.fileOpen, &QAction::triggered, this, &gridly::cb_open_Click);
+    connect(m.fileSave, &QAction::triggered, this, &gridly::cb_save_Click);
+    connect(m.recent, &QMenu::aboutToShow, this, &gridly::ShowRecent);
+    connect(m.clearRecent, &QAction::triggered, this, [this] { m_recent->clear(); });
+    const std::pair<QAction *, ExportFormat> exports[] = {
+        {m.exportPuz, ExportFormat::Puz}, {m.exportIpuz, ExportFormat::Ipuz},
+        {m.exportWorksheet, ExportFormat::Worksheet}, {m.exportAnswerKey, ExportFormat::AnswerKey},
+        {m.exportWebPage, ExportFormat::WebPage}};
+    for (const auto &[action, format] : exports)
+        connect(action, &QAction::triggered, this, [this, format = format] { Export(format); });
+    connect(m.filePrint, &QAction::triggered, this, &gridly::cb_print_Click);
+    connect(m.fileExit, &QAction::triggered, this, &gridly::cb_exit_Click);
+    connect(m.undo, &QAction::triggered, &m_doc, &PuzzleDocument::undo);
+    connect(m.redo, &QAction::triggered, &m_doc, &PuzzleDocument::redo);
+    connect(m.generateAuto, &QAction::triggered, this, &gridly::cb_procAutosz_Click);
+    connect(m.generateFixed, &QAction::triggered, this, &gridly::cb_procfixsize_Click);
+    connect(m.makeConnected, &QAction::triggered, this, &gridly::MakeConnectedGrid);
+    connect(m.autoPut, &QAction::triggered, this, &gridly::cb_putword_Click);
+    connect(m.takeOut, &QAction::triggered, this, &gridly::TakeWordOut);
+    connect(m.minimumSize, &QAction::triggered, this, &gridly::cb_resize_Click);
+    connect(m.clearGrid, &QAction::triggered, this, &gridly::cb_cleargrid_Click);
+    connect(m.playOrDesign, &QAction::triggered, this, [this] {
+        if (m_doc.playing())
+            m_play->cb_dsng_Click();
+        else
+            cb_play_Click();
+    });
+    connect(m.help, &QAction::triggered, this, &gridly::cb_help_Click);
+    connect(m.about, &QAction::triggered, this, &gridly::About);
+}
+
+bool gridly::dragging() const
+{
+    return m_drag->dragging();
+}
+
+// The document told what changed: each control that shows it is brought up to date.
+void gridly::PuzzleChanged(Changes what)
+{
+    const Puzzle &p = m_doc.puzzle();
+    if (what & Change::Colour)
+        ShowColour();
+    if (what & Change::Size)
+        m_cmd->ShowSize(p.gcols, p.grows);
+    if (what & (Change::List | Change::Scroll))
+        m_panel->ShowScroll();
+    if (what & (Change::List | Change::Grid | Change::Answers | Change::Colour | Change::Size | Change::Restored))
+        DisplayGrid();
+    if (!m_doc.playing() && what & (Change::List | Change::CurrentWord | Change::Scroll | Change::Restored))
+        DispWInp();
+    if (!m_doc.playing() && what & (Change::CurrentWord | Change::Restored) && !dragging())
+        ShowCurrentWordBox();
+    SetCmdButtons();
+}
+
+// Undo and Redo name the step they would take back or make again.
+void gridly::ShowHistory()
+{
+    QAction *undo = m_menu->undo;
+    QAction *redo = m_menu->redo;
+    undo->setEnabled(m_doc.canUndo());
+    undo->setText(m_doc.canUndo() ? QStringLiteral("&Undo ") + m_doc.undoText() : QStringLiteral("&Undo"));
+    redo->setEnabled(m_doc.canRedo());
+    redo->setText(m_doc.canRedo() ? QStringLiteral("&Redo ") + m_doc.redoText() : QStringLiteral("&Redo"));
 }
 
 bool gridly::eventFilter(QObject *watched, QEvent *event)
 {
     const bool mine = watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this;
-    if (event->type() == QEvent::KeyPress && mine && m_play->Form_KeyDown(static_cast<QKeyEvent *>(event)))
-        return true;
-    return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // While a word is being solved every key is the grid's, Ctrl with a
+        // letter too: no shortcut takes it.
+        if (mine && m_doc.playing() && m_play->WantsKey(static_cast<QKeyEvent *>(event))) {
+            event->accept();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        if (mine && m_doc.playing() && m_play->Form_KeyDown(static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == m_cmd->scr_gcols || watched == m_cmd->scr_grows)
+            m_doc.beginStep(QStringLiteral("Change Grid Size"));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_cmd->scr_gcols || watched == m_cmd->scr_grows)
+            m_doc.endStep();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Closing the window is Exit: it closes only once Exit has run to its end.

@@ -8,6 +8,8 @@
 #include "document/help_places.h"
 #include "document/new_puzzle.h"
 #include "document/puzzle_file.h"
+#include "document/puzzle_grid.h"
+#include "view/grid_colour.h"
 #include "panel/entry_strip.h"
 #include "panel/word_drag.h"
 #include "panel/word_panel.h"
@@ -16,8 +18,10 @@
 #include "play/play_side.h"
 #include "view/shape_box.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 #include <algorithm>
 #include <functional>
@@ -54,13 +58,13 @@ ConfigValues ReadConfiguration(const std::string &cfgpath)
 
 // A file Open refused keeps its names in the window but is not remembered,
 // so that it is not reopened, and refused again, at every start.
-void WriteConfiguration(const Puzzle &p, bool validWord, bool remembered)
+void WriteConfiguration(const std::string &cfgpath, const PuzzleDocument &doc, bool validWord, bool remembered)
 {
-    const std::string bytes =
-        WriteConfigFile(p.gboxidx, validWord ? 1 : 0, p.runmode, remembered ? p.fname : std::string(),
-                        remembered ? p.fpath : std::string());
-    const QString path = FromUtf8(p.cfgpath);
-    QDir().mkpath(QFileInfo(path).absolutePath());           // the user's configuration folder may not exist yet
+    const std::string bytes = WriteConfigFile(doc.puzzle().gboxidx, validWord ? 1 : 0, doc.mode(),
+                                              remembered ? doc.fname() : std::string(),
+                                              remembered ? doc.fpath() : std::string());
+    const QString path = FromUtf8(cfgpath);
+    QDir().mkpath(QFileInfo(path).absolutePath());  // the user's configuration folder may not exist yet
     WriteWholeFile(path, QByteArray::fromStdString(bytes));  // failures are silent
 }
 
@@ -109,9 +113,11 @@ bool OfferToSave(Desktop &desktop, const Puzzle &p, const QString &question, con
     return !p.changed || answer == Desktop::Answer::No;
 }
 
-QString Caption(const Puzzle &p)
+const QString VERSION = QStringLiteral("Gridly v1.00");
+
+QString Caption(const std::string &fname)
 {
-    return QStringLiteral("Gridly v1.00     > ") + FromUtf8(p.fname);
+    return VERSION + QStringLiteral("     > ") + FromUtf8(fname);
 }
 
 }  // namespace
@@ -122,93 +128,117 @@ bool gridly::Form_Load()
         return false;
 
     cr_cw->setGeometry(0, 0, 22, 22);
-    m_puzzle = Puzzle{};
+    m_recent = std::make_unique<RecentFiles>(m_desktop.userConfigFolder());
     const QDir cfgFolder(ConfigurationFolder(m_desktop, m_programFolder));
-    m_puzzle.cfgpath = QDir::toNativeSeparators(cfgFolder.filePath(QStringLiteral("gridly.cfg"))).toStdString();
+    m_cfgpath = QDir::toNativeSeparators(cfgFolder.filePath(QStringLiteral("gridly.cfg"))).toStdString();
     m_drag->SetPanelPlace(m_panel->Place());
 
     m_drag->SetDirectionControl(Direction::Across);
     m_cmd->ShowSize(GRIDMAX, GRIDMAX);
     cb_new_Click();
-    m_panel->ScrollToTop();
     setWindowTitle(QStringLiteral("Gridly"));
     SetCmdButtons();
 
     const CommandLineFile start =
         CommandLinePath(m_arguments.isEmpty() ? std::string() : m_arguments.constFirst().toStdString(),
                         QDir::currentPath().toStdString(), FileExists);
-    m_puzzle.fpath = start.fpath;
-    m_puzzle.fname = start.fname;
+    std::string fpath = start.fpath;
+    std::string fname = start.fname;
     m_dialogFolder = m_programFolder;
 
     RunMode savedMode = RunMode::Design;
-    if (m_puzzle.fpath.size() < 8) {
-        const ConfigValues values = ReadConfiguration(m_puzzle.cfgpath);
+    if (fpath.size() < 8) {
+        const ConfigValues values = ReadConfiguration(m_cfgpath);
         if (values.gboxidx)
-            m_puzzle.gboxidx = int16_t(*values.gboxidx);
-        if (values.validWord) {
-            m_puzzle.redrawok = false;
+            m_doc.update([&values](Puzzle &p) { ChooseGridColour(p, *values.gboxidx); });
+        if (values.validWord)
             m_play->SetValidWord(*values.validWord == 1);
-            m_puzzle.redrawok = true;
-        }
         savedMode = values.runmode.value_or(RunMode::Design);
-        m_puzzle.fname = values.fname.value_or(m_puzzle.fname);
-        m_puzzle.fpath = values.fpath.value_or(m_puzzle.fpath);
+        fname = values.fname.value_or(fname);
+        fpath = values.fpath.value_or(fpath);
     }
-    if (m_puzzle.fpath.size() < 8) {
-        m_puzzle.fpath.clear();
-        m_puzzle.fname.clear();
+    if (fpath.size() < 8) {
+        m_doc.setFile({}, {});
     } else {
-        m_puzzle.opensrc = OpenSource::Configuration;
+        m_doc.setFile(fname, fpath);
+        m_opensrc = OpenSource::Configuration;
         cb_open_Click();
     }
-    cl_gbox_Click(m_puzzle.gboxidx);
-    m_puzzle.opensrc = OpenSource::Program;
+    ShowColour();  // the chosen box is shown even when the colour is the one the puzzle began with
+    m_opensrc = OpenSource::Program;
     if (savedMode == RunMode::Play)
         cb_play_Click();
-    m_puzzle.changed = false;
+    m_doc.update([](Puzzle &p) { p.changed = false; });
+    m_doc.markSaved();
     return true;
 }
 
 void gridly::cb_new_Click()
 {
-    if (m_puzzle.nwords > 0
-        && m_desktop.message(QStringLiteral("Start a New Crossword"), QStringLiteral("New"), Desktop::Buttons::YesNo,
-                             Desktop::Icon::Question)
-            != Desktop::Answer::Yes)
-        return;
-    ClearWordList(m_puzzle);
-    m_panel->ScrollToTop();
-    m_puzzle.changed = false;
-    ResetWords();
+    if (m_doc.puzzle().nwords > 0) {
+        // A changed puzzle is offered a save first, as Open and Exit offer it.
+        if (m_doc.puzzle().changed) {
+            if (!OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Starting a New Crossword"),
+                             QStringLiteral("New"), [this] { cb_save_Click(); }))
+                return;
+        } else if (m_desktop.message(QStringLiteral("Start a New Crossword"), QStringLiteral("New"),
+                                     Desktop::Buttons::YesNo, Desktop::Icon::Question)
+                   != Desktop::Answer::Yes) {
+            return;
+        }
+    }
+    NewPuzzle();
+    setWindowTitle(QStringLiteral("Gridly"));
+}
+
+// The data part of New, which Open runs too: an empty puzzle, no file, no history.
+void gridly::NewPuzzle()
+{
+    m_doc.setFile({}, {});
+    m_doc.update([](Puzzle &p) {
+        ClearWordList(p);
+        ResetWords(p);
+    });
+    m_doc.setWtop(1);
+    m_doc.clearHistory();
+    m_doc.markSaved();
+    // Emptying an empty puzzle changes nothing, yet the start shows it whole.
+    DispWInp();
+    DisplayGrid();
+    SetCmdButtons();
 }
 
 void gridly::cb_save_Click()
 {
-    if (m_puzzle.nwords < 1) {
+    if (m_doc.puzzle().nwords < 1) {
         m_desktop.message(QStringLiteral("There is Nothing to Save"), QStringLiteral("Save"), Desktop::Buttons::Ok,
                           Desktop::Icon::Information);
         return;
     }
-    const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, true);
+    const QString path = AskFileName(m_desktop, m_dialogFolder, m_doc.fpath(), true);
     if (path.isEmpty())
         return;
     m_desktop.setWaitCursor(true);
     // The play grid holds answers only while every word is in the grid (an
     // opened puzzle's answers reach it only then); reading it otherwise would
-    // blank the stored answers of the placed words.
-    if (m_puzzle.complete())
-        PgridToPwords(m_puzzle);
-    if (m_puzzle.playing())  // in design mode a completed score would drop the current word
-        m_play->PGridStat();
-    const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_puzzle)));
+    // blank the stored answers of the placed words. In design mode a
+    // completed score would drop the current word.
+    const bool playing = m_doc.playing();
+    m_doc.update([playing](Puzzle &p) {
+        if (p.complete())
+            PgridToPwords(p);
+        if (playing)
+            PGridStat(p);
+    });
+    const QString error = WriteWholeFile(path, QByteArray::fromStdString(WritePuzzleFile(m_doc.puzzle())));
     if (error.isEmpty()) {
         // Only a file that was written becomes the puzzle's file.
-        m_puzzle.fname = QFileInfo(path).fileName().toStdString();
-        m_puzzle.fpath = path.toStdString();
+        m_doc.setFile(QFileInfo(path).fileName().toStdString(), path.toStdString());
         m_refusedFile = false;
-        m_puzzle.changed = false;
-        setWindowTitle(Caption(m_puzzle));
+        m_doc.update([](Puzzle &p) { p.changed = false; });
+        m_doc.markSaved();
+        m_recent->add(path);
+        setWindowTitle(Caption(m_doc.fname()));
     } else {
         m_desktop.setWaitCursor(false);
         m_desktop.message(error + QLatin1Char('\r') + QStringLiteral("File: ") + path, QStringLiteral("Save Error"),
@@ -219,22 +249,51 @@ void gridly::cb_save_Click()
 
 void gridly::cb_open_Click()
 {
-    const bool interactive = m_puzzle.opensrc == OpenSource::Program;
-    if (interactive) {
-        if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Opening New File"),
-                         QStringLiteral("Open"), [this] { cb_save_Click(); }))
-            return;
-        const QString path = AskFileName(m_desktop, m_dialogFolder, m_puzzle.fpath, false);
-        if (path.isEmpty())
-            return;
-        m_puzzle.changed = false;
-        m_puzzle.nwords = 0;
-        cb_new_Click();
-        m_puzzle.fpath = path.toStdString();
-        m_puzzle.fname = QFileInfo(path).fileName().toStdString();
+    if (m_opensrc == OpenSource::Configuration) {
+        OpenFile(FromUtf8(m_doc.fpath()));
+        return;
     }
+    if (!OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Opening New File"),
+                     QStringLiteral("Open"), [this] { cb_save_Click(); }))
+        return;
+    const QString path = AskFileName(m_desktop, m_dialogFolder, m_doc.fpath(), false);
+    if (!path.isEmpty())
+        OpenFile(path);
+}
 
-    const QString path = FromUtf8(m_puzzle.fpath);
+// A puzzle from the recent list opens as one chosen in the Open dialog.
+void gridly::OpenRecent(const QString &path)
+{
+    if (OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Opening New File"),
+                    QStringLiteral("Open"), [this] { cb_save_Click(); }))
+        OpenFile(path);
+}
+
+void gridly::ShowRecent()
+{
+    QMenu *menu = m_menu->recent;
+    menu->clear();
+    const QStringList paths = m_recent->paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        QAction *item = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
+        item->setToolTip(QDir::toNativeSeparators(paths[i]));
+        connect(item, &QAction::triggered, this, [this, path = paths[i]] { OpenRecent(path); });
+    }
+    menu->addSeparator();
+    menu->addAction(m_menu->clearRecent);
+    m_menu->clearRecent->setEnabled(!paths.isEmpty());
+}
+
+// Opens the file at path, asked for or remembered. Open itself empties the
+// puzzle before it reads: a file refused leaves an empty puzzle.
+void gridly::OpenFile(const QString &chosen)
+{
+    const bool interactive = m_opensrc == OpenSource::Program;
+    if (interactive) {
+        NewPuzzle();
+        m_doc.setFile(QFileInfo(chosen).fileName().toStdString(), chosen.toStdString());
+    }
+    const QString path = FromUtf8(m_doc.fpath());
     const FileRead file = ReadWholeFile(path);
     const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
     if (read.status == PuzzleFileStatus::NotGridly) {
@@ -249,28 +308,24 @@ void gridly::cb_open_Click()
             m_desktop.message(reason + QLatin1Char('\r') + QStringLiteral("File: ") + path,
                               QStringLiteral("Open Error"), Desktop::Buttons::Ok, Desktop::Icon::Critical);
         }
-        m_puzzle.changed = false;
-        m_puzzle.nwords = 0;
-        cb_new_Click();
+        NewPuzzle();
         return;
     }
 
     m_desktop.setWaitCursor(true);
     m_refusedFile = false;
-    setWindowTitle(Caption(m_puzzle));
-    m_puzzle.redrawok = false;
-    ApplyPuzzleFile(m_puzzle, read.contents);
-    if (m_puzzle.complete()) {
-        PwordsToPgrid(m_puzzle);
-        m_play->PGridStat();
-    }
-    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
-    m_puzzle.redrawok = true;
-    cl_gbox_Click(read.contents.gboxidx);
-    m_panel->ScrollToTop();
-    DispWInp();
-    SetCmdButtons();
-    m_puzzle.changed = false;
+    setWindowTitle(Caption(m_doc.fname()));
+    m_doc.update([&read](Puzzle &p) {
+        ApplyPuzzleFile(p, read.contents);
+        if (p.complete())
+            PwordsToPgrid(p);
+        ChooseGridColour(p, read.contents.gboxidx);
+        p.changed = false;
+    });
+    m_doc.setWtop(1);
+    m_doc.clearHistory();
+    m_doc.markSaved();
+    m_recent->add(path);
     m_dialogFolder = QFileInfo(path).absolutePath();
     m_desktop.setWaitCursor(false);
 }
@@ -289,15 +344,24 @@ void gridly::cb_help_Click()
     m_desktop.showHelp(helpFile);
 }
 
+void gridly::About()
+{
+    m_desktop.message(VERSION + QLatin1Char('\r')
+                          + QStringLiteral("Crossword puzzles from your own words and clues.") + QLatin1Char('\r')
+                          + QLatin1Char('\r') + QStringLiteral("Licence: GNU General Public License, version 3 or later")
+                          + QLatin1Char('\r') + QStringLiteral("Qt ") + QString::fromLatin1(qVersion()),
+                      QStringLiteral("About Gridly"), Desktop::Buttons::Ok, Desktop::Icon::Information);
+}
+
 void gridly::cb_exit_Click()
 {
-    if (m_puzzle.nwords == 0)
-        m_puzzle.changed = false;
-    if (!OfferToSave(m_desktop, m_puzzle, QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save"),
+    if (m_doc.puzzle().nwords == 0)
+        m_doc.update([](Puzzle &p) { p.changed = false; });
+    if (!OfferToSave(m_desktop, m_doc.puzzle(), QStringLiteral("Save Changes Before Exit"), QStringLiteral("Save"),
                      [this] { cb_save_Click(); }))
         return;
-    WriteConfiguration(m_puzzle, m_play->ValidWord(), !m_refusedFile);
-    m_puzzle.changed = false;
+    WriteConfiguration(m_cfgpath, m_doc, m_play->ValidWord(), !m_refusedFile);
+    m_doc.update([](Puzzle &p) { p.changed = false; });
     m_ended = true;
     m_desktop.endProgram();
     close();
@@ -305,8 +369,10 @@ void gridly::cb_exit_Click()
 
 void gridly::SetCmdButtons()
 {
-    const CommandStates states = CommandStatesOf(m_puzzle);
+    const Puzzle &p = m_doc.puzzle();
+    const CommandStates states = CommandStatesOf(p);
     m_cmd->Enable(states);
     m_entry->EnableCommands(states);
+    m_menu->Enable(states, m_doc.playing(), p.curw >= 1 && p.curw <= p.nwords && p.Words[p.curw].placed());
     m_panel->ShowWordCount();
 }

@@ -2,8 +2,10 @@
 #include "window/gridly.h"
 
 #include "document/puzzle_grid.h"
+#include "grid/connected_grid.h"
 #include "grid/generator.h"
 #include "grid/grid_size.h"
+#include "panel/word_moves.h"
 #include "panel/word_panel.h"
 #include "view/grid_picture.h"
 #include "view/shape_box.h"
@@ -24,104 +26,108 @@ void gridly::cb_procfixsize_Click()
 
 void gridly::Generate(Sizing sizing)
 {
-    if (m_puzzle.nwords == 0)
+    if (m_doc.puzzle().nwords == 0)
         return;
     if (m_desktop.message(WidgetText(GENERATE_QUESTION), WidgetText(GENERATE_QUESTION_TITLE), Desktop::Buttons::YesNo,
                           Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
+    const PuzzleDocument::StepScope step(m_doc, sizing == Sizing::Auto ? QStringLiteral("Generate (Auto Size)")
+                                                                       : QStringLiteral("Generate (Fixed Size)"));
     m_desktop.setWaitCursor(true);
-    const bool done =
-        sizing == Sizing::Auto ? GenerateAutoSize(m_puzzle, m_random) : GenerateFixedSize(m_puzzle, m_random);
+    const bool done = m_doc.update([this, sizing](Puzzle &p) {
+        return sizing == Sizing::Auto ? GenerateAutoSize(p, m_random) : GenerateFixedSize(p, m_random);
+    });
     m_desktop.setWaitCursor(false);
-    if (!done) {
+    if (!done)
         m_desktop.message(WidgetText(GenerateFailedText(sizing)), WidgetText(GENERATE_FAILED_TITLE),
                           Desktop::Buttons::Ok, Desktop::Icon::Information);
-        ResetWords();
+}
+
+// The connected maker on the panel's words, within the size the bars show.
+void gridly::MakeConnectedGrid()
+{
+    if (m_doc.puzzle().nwords == 0)
         return;
-    }
-    m_puzzle.redrawok = false;
-    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
-    DisplayGrid();
-    m_puzzle.redrawok = true;
-    m_puzzle.changed = true;
-    DispWInp();
-    SetCmdButtons();
+    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Make Connected Grid"));
+    m_desktop.setWaitCursor(true);
+    m_doc.update([this](Puzzle &p) {
+        if (!ConnectedRefusal(p, p.gcols, p.grows).empty())
+            return;
+        const ConnectedLayout layout = MakeConnectedLayout(p, ConnectedLimits{p.gcols, p.grows}, m_random);
+        if (layout.complete())
+            PlaceConnectedLayout(p, layout, Sizing::Fixed);
+    });
+    m_desktop.setWaitCursor(false);
 }
 
 void gridly::cb_putword_Click()
 {
-    if (!AutoPutWord(m_puzzle).found())
-        return;
-    DisplayGrid();
-    m_panel->PressRowOf(m_puzzle.curw);
+    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Auto Put Word in Grid"));
+    if (m_doc.update(AutoPutWord).found())
+        m_panel->PressRowOf(m_doc.puzzle().curw);
 }
 
+// The current word leaves the grid as a drag off the grid takes it.
+void gridly::TakeWordOut()
+{
+    const Puzzle &p = m_doc.puzzle();
+    if (p.curw < 1 || p.curw > p.nwords || !p.Words[p.curw].placed())
+        return;
+    m_doc.edit(QStringLiteral("Take Word Out of Grid"), [](Puzzle &q) {
+        LiftWord(q);
+        DropNowhere(q);
+    });
+}
+
+// A size bar moved by the user; one below the smallest size holding the
+// words goes back to it.
 void gridly::scr_gcols_Change()
 {
     const int wanted = m_cmd->scr_gcols->value();
-    const int held = ChangeGridCols(m_puzzle, wanted);
-    if (held != wanted) {
-        m_cmd->scr_gcols->setValue(held);  // runs this handler again for the allowed size
-        return;
-    }
-    m_cmd->lb_gcols->setText(QString::number(m_puzzle.gcols));
-    if (m_puzzle.redrawok)
-        DisplayGrid();
+    m_doc.edit(QStringLiteral("Change Grid Size"), [wanted](Puzzle &p) {
+        const int held = ChangeGridCols(p, wanted);
+        if (held != wanted)
+            ChangeGridCols(p, held);
+    });
+    m_cmd->ShowSize(m_doc.puzzle().gcols, m_doc.puzzle().grows);
 }
 
 void gridly::scr_grows_Change()
 {
     const int wanted = m_cmd->scr_grows->value();
-    const int held = ChangeGridRows(m_puzzle, wanted);
-    if (held != wanted) {
-        m_cmd->scr_grows->setValue(held);
-        return;
-    }
-    m_cmd->lb_grows->setText(QString::number(m_puzzle.grows));
-    if (m_puzzle.redrawok)
-        DisplayGrid();
+    m_doc.edit(QStringLiteral("Change Grid Size"), [wanted](Puzzle &p) {
+        const int held = ChangeGridRows(p, wanted);
+        if (held != wanted)
+            ChangeGridRows(p, held);
+    });
+    m_cmd->ShowSize(m_doc.puzzle().gcols, m_doc.puzzle().grows);
 }
 
 void gridly::cb_resize_Click()
 {
-    SetToMinimumSize(m_puzzle);
-    m_puzzle.redrawok = false;
-    m_cmd->ShowSize(m_puzzle.gcols, m_puzzle.grows);
-    DisplayGrid();
-    m_puzzle.redrawok = true;
-    DispWInp();
-    SetCmdButtons();
+    m_doc.edit(QStringLiteral("Set to Minimun Size"), SetToMinimumSize);
 }
 
 void gridly::mv_words_Click(int index)
 {
     static constexpr char TAGS[] = {'U', 'R', 'D', 'L'};
-    if (!ShiftWords(m_puzzle, TAGS[index]))
-        return;
-    DisplayGrid();
-    // The red box follows the current word.
-    if (m_puzzle.curw != 0 && m_puzzle.Words[m_puzzle.curw].placed())
-        cr_cw->setGeometry(WordBoxRect(m_puzzle.Words[m_puzzle.curw]));
+    static const char *const NAMES[] = {"Move Words Up", "Move Words Right", "Move Words Down", "Move Words Left"};
+    const char tag = TAGS[index];
+    m_doc.edit(QString::fromLatin1(NAMES[index]), [tag](Puzzle &p) { ShiftWords(p, tag); });
 }
 
 void gridly::cb_cleargrid_Click()
 {
-    if (m_puzzle.nplaced == 0)
+    if (m_doc.puzzle().nplaced == 0)
         return;
     if (m_desktop.message(WidgetText(CLEAR_GRID_QUESTION), WidgetText(CLEAR_GRID_QUESTION_TITLE),
                           Desktop::Buttons::YesNo, Desktop::Icon::Question)
         != Desktop::Answer::Yes)
         return;
-    ResetWords();
-    if (m_puzzle.nwords > 0)
-        m_puzzle.changed = true;
-}
-
-void gridly::ResetWords()
-{
-    ::ResetWords(m_puzzle);
-    DispWInp();
-    DisplayGrid();
-    SetCmdButtons();
+    m_doc.edit(QStringLiteral("Clear Grid"), [](Puzzle &p) {
+        ResetWords(p);
+        if (p.nwords > 0)
+            p.changed = true;
+    });
 }

@@ -15,9 +15,9 @@
 
 void gridly::cb_play_Click()
 {
-    if (!m_puzzle.complete())
+    if (!m_doc.puzzle().complete())
         return;
-    ::PgridToPwords(m_puzzle);
+    m_doc.update(PgridToPwords);
     SwitchMode(RunMode::Play);
     // Across from the top of the grid frame, Down to the bottom of the entry
     // strip, each half the space between, so that they meet.
@@ -26,16 +26,19 @@ void gridly::cb_play_Click()
 
 void gridly::SwitchMode(RunMode mode)
 {
-    Puzzle &p = m_puzzle;
     const bool play = mode == RunMode::Play;
-    p.curw = 0;
     m_drag->HidePicture();
+    m_doc.setMode(mode);
+    m_doc.update([play](Puzzle &p) {
+        p.curw = 0;
+        if (play) {
+            p.gridwrdsv = p.gridwrd;
+            p.gridwrd = false;
+        } else {
+            p.gridwrd = p.gridwrdsv;
+        }
+    });
     cr_cw->hide();
-    p.runmode = mode;
-    if (play) {
-        p.gridwrdsv = p.gridwrd;
-        p.gridwrd = false;
-    }
     for (QWidget *control : std::initializer_list<QWidget *>{m_cmd->fr_cmd, m_panel, m_entry})
         control->setVisible(!play);
     m_drag->ShowControl(!play);
@@ -46,7 +49,9 @@ void gridly::SwitchMode(RunMode mode)
     const int left = (play ? static_cast<QWidget *>(fr_logo) : m_entry)->x();
     sh_fr->move(left + 1, sh_fr->y());
     sh_fr2->move(left, sh_fr2->y());
-    if (!play)
-        p.gridwrd = p.gridwrdsv;
     DisplayGrid();
+    // Play mode dropped the current word: the panel says so; and the menus follow the mode.
+    if (!play)
+        DispWInp();
+    SetCmdButtons();
 }

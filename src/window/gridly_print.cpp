@@ -9,18 +9,25 @@
 
 void gridly::cb_print_Click()
 {
-    if (m_puzzle.nwords == 0 || m_puzzle.nplaced == 0)
+    const Puzzle &p = m_doc.puzzle();
+    if (p.nwords == 0 || p.nplaced == 0)
         return;
-    if (m_puzzle.nwords != m_puzzle.nplaced
+    if (p.nwords != p.nplaced
         && m_desktop.message(QStringLiteral("Crossword Grid is Not Completed, Continue Printing"),
                              QStringLiteral("Print"), Desktop::Buttons::YesNo, Desktop::Icon::Question)
             == Desktop::Answer::No)
         return;
-    // Without a printer every printer operation would fail and be skipped.
+    // A print that cannot happen says so, rather than seem to have worked.
     const std::unique_ptr<PagePrinter> printer = m_desktop.defaultPrinter();
-    if (!printer)
+    if (!printer) {
+        m_desktop.message(QStringLiteral("No Printer is Available"), QStringLiteral("Print"), Desktop::Buttons::Ok,
+                          Desktop::Icon::Critical);
         return;
+    }
     m_desktop.setWaitCursor(true);
-    PrintPuzzlePage(*printer, m_puzzle, imglogo->pixmap().toImage(), m_play->ValidWord());
+    PrintPuzzlePage(*printer, p, imglogo->pixmap().toImage(), {m_doc.playing(), false, m_play->ValidWord()});
     m_desktop.setWaitCursor(false);
+    if (!printer->printed())
+        m_desktop.message(QStringLiteral("The Puzzle Could Not be Printed"), QStringLiteral("Print"),
+                          Desktop::Buttons::Ok, Desktop::Icon::Critical);
 }

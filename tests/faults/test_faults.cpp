@@ -92,7 +92,7 @@ private slots:
             f.click(QStringLiteral("cb_save"));
             QCOMPARE(WriteWholeFile(big, QByteArray(1 << 20, 'x')), QStringLiteral("File too large"));
             f.click(QStringLiteral("cb_save"));
-            QVERIFY(f.puzzle().changed && f.puzzle().fpath == copy.toStdString());
+            QVERIFY(f.puzzle().changed && f.window->document().fpath() == copy.toStdString());
             f.desktop.answer(Desktop::Answer::No);
             f.click(QStringLiteral("cb_exit"));
         }

@@ -34,7 +34,7 @@ std::string ConnectedFault(const Puzzle &p)
     for (int i = 1; i <= p.nwords; ++i)
         if (p.Words[i].stat == STAT_PLACED)
             placed.Words[++placed.nwords] = p.Words[i];
-    if (const std::string refusal = WritePuzFile(placed, "", false).refusal; !refusal.empty())
+    if (const std::string refusal = WritePuzFile(placed, "", false, true).refusal; !refusal.empty())
         return refusal;
     const GridPieces pieces = CountPieces(p);
     return pieces.pieces == 1 && (pieces.uncrossed == 0 || p.nplaced == 1) ? "" : "more than one piece";

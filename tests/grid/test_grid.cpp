@@ -108,9 +108,8 @@ private slots:
         QFETCH(bool, dragging);
         QFETCH(bool, legal);
         Puzzle p = MakePuzzle({{"CAT", 1, 1, "Acro"}, {"TOE", 3, 1, "Down"}, {"O", 8, 8, "Acro"}});
-        p.dragging = dragging;
         const std::string w = word.toStdString();
-        const Found at = SearchCWGrid(p, w, int(w.size()), DirectionFromBytes(dr.toStdString()).value(), col, row, true, true);
+        const Found at = SearchCWGrid(p, w, int(w.size()), DirectionFromBytes(dr.toStdString()).value(), col, row, true, true, dragging);
         QCOMPARE(At(at.fndcol, at.fndrow), legal ? At(col, row) : At(0, 0));
     }
 

@@ -9,11 +9,10 @@ namespace {
 
 using Answers = std::vector<std::string>;
 
-// The ring of words (see Ring) in play mode with these answers in the play grid.
+// The ring of words (see Ring) with these answers in the play grid.
 Puzzle PlayedRing(const Answers &answers)
 {
     Puzzle p = Ring(answers);
-    SetPlaying(p);
     PwordsToPgrid(p);
     return p;
 }

@@ -115,7 +115,7 @@ private slots:
         expected[2] = QStringLiteral("3- Caf\u00E9 au lait");
         QTemporaryDir dir;
         QtPagePrinter printer(PdfPrinter(dir.filePath("page.pdf")));
-        PrintPuzzlePage(printer, p, QImage(), false);
+        PrintPuzzlePage(printer, p, QImage(), {});
 
         const QStringList pages = ProgramOutput("pdftotext", {dir.filePath("page.pdf"), "-"}).split('\f');
         QCOMPARE(pages.size(), 3);  // two pages, each ended by a form feed
@@ -140,7 +140,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("page.pdf");
         QtPagePrinter printer(PdfPrinter(file));
-        PrintPuzzlePage(printer, p, logo, false);
+        PrintPuzzlePage(printer, p, logo, {});
         QCOMPARE(ProgramOutput("pdftotext", {"-raw", file, "-"}).simplified(),
                  QStringLiteral("Q U I Z Q U E E N 1 1 Across Down 1- Short test 1- Chess piece"));
         const QStringList images = ProgramOutput("pdfimages", {"-list", file}).split('\n', Qt::SkipEmptyParts).mid(2);

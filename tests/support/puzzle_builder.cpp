@@ -52,11 +52,6 @@ void SetDirection(WordEntry &entry, const std::string &dr)
     entry.dr = DirectionFromBytes(dr).value();
 }
 
-void SetPlaying(Puzzle &p)
-{
-    p.runmode = RunMode::Play;
-}
-
 QByteArray FileBytes(const Puzzle &p)
 {
     return QByteArray::fromStdString(WritePuzzleFile(p));

@@ -40,8 +40,6 @@ Puzzle Ring(const std::vector<std::string> &answers = {});
 // A word's direction as its file bytes: "Acro" or "Down".
 std::string DirectionOf(const WordEntry &entry);
 void SetDirection(WordEntry &entry, const std::string &dr);
-// Play mode, as "Do Cross Word" leaves it.
-void SetPlaying(Puzzle &p);
 
 // The .gly file of a puzzle.
 QByteArray FileBytes(const Puzzle &p);

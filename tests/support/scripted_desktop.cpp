@@ -43,13 +43,14 @@ public:
         m_desktop.printed << QString::asprintf("picture %d,%d %dx%d", x, y, picture.width(), picture.height());
         m_desktop.printedPictures << picture;
     }
-    void drawGrid(int x, int y, const Puzzle &p, bool validWord) override
+    void drawGrid(int x, int y, const Puzzle &p, GridLook look) override
     {
-        const QImage grid = RenderGrid(p, validWord);
+        const QImage grid = RenderGrid(p, look);
         m_desktop.printed << QString::asprintf("grid %d,%d %dx%d", x, y, grid.width(), grid.height());
         m_desktop.printedPictures << grid;
     }
     void endDoc() override { m_desktop.printed << QStringLiteral("end"); }
+    bool printed() const override { return !m_desktop.printerFails; }
 
 private:
     ScriptedDesktop &m_desktop;

@@ -54,6 +54,7 @@ public:
     // What the desktop reports.
     bool otherInstance = false;
     bool hasPrinter = true;
+    bool printerFails = false;  // the printer refuses the document
     QString configFolder;  // "" = none
 
 private:

@@ -59,14 +59,14 @@ void WindowFixture::clickRow(int r, Qt::MouseButton button) const
 WindowFixture &WindowFixture::press(const QString &name, QPoint at)
 {
     m_pressed = control(name);
-    m_last = m_pressed->mapFrom(window.get(), at);
+    m_last = m_pressed->mapFrom(client(), at);
     QTest::mousePress(m_pressed, Qt::LeftButton, {}, m_last);
     return *this;
 }
 
 WindowFixture &WindowFixture::to(QPoint at)
 {
-    m_last = m_pressed->mapFrom(window.get(), at);
+    m_last = m_pressed->mapFrom(client(), at);
     QMouseEvent move(QEvent::MouseMove, m_last, m_pressed->mapToGlobal(m_last), Qt::NoButton, Qt::LeftButton, {});
     QApplication::sendEvent(m_pressed, &move);
     return *this;

@@ -43,8 +43,10 @@ public:
     void clickItem(const QString &list, int row) const;
     // A click on panel row r (0..15), near its left end.
     void clickRow(int r, Qt::MouseButton button = Qt::LeftButton) const;
-    // Window points: a control's top-left corner and centre, the middle of grid cell (c, r).
-    QPoint corner(const QString &name) const { return control(name)->mapTo(window.get(), QPoint(0, 0)); }
+    // The client area below the menu bar, laid out as the design has it.
+    QWidget *client() const { return window->centralWidget(); }
+    // Window points, in the client area: a control's top-left corner and centre, the middle of grid cell (c, r).
+    QPoint corner(const QString &name) const { return control(name)->mapTo(client(), QPoint(0, 0)); }
     QPoint centre(const QString &name) const { return corner(name) + control(name)->rect().center(); }
     QPoint cell(int c, int r) const { return corner(QStringLiteral("pb")) + QPoint(c * 20 - 10, r * 20 - 10); }
     // One left-button gesture at window points, delivered as the implicit mouse

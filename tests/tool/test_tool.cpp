@@ -60,7 +60,10 @@ private slots:
                                         "gridly-tool: left.txt: Word 3 \"DOG\": no shared letter with the placed words\n"
                                         "gridly-tool: none/out.gly: No such file or directory\n";
         QTest::newRow("format") << QStringList{"export", "damaged.gly", "out.gly"} << 2
-                                << "gridly-tool: out.gly: the name must end in .ipuz, .puz or .pdf\n";
+                                << "gridly-tool: out.gly: the name must end in .ipuz, .puz, .pdf or .html\n";
+        QTest::newRow("option of another format") << QStringList{"export", "damaged.gly", "out.html", "--lossy"} << 2
+                                                  << "gridly-tool: --lossy does not go with .html\nusage: gridly-tool export PUZZLE.gly "
+                                                     "OUT.ipuz [--answers] | OUT.puz [--answers] [--lossy] | OUT.pdf [--solution] | OUT.html\n";
         QTest::newRow("size") << QStringList{"make", "one.txt", "out.gly", "--size", "30x30"} << 2
                               << "gridly-tool: --size takes auto or COLSxROWS, each between 15 and 24, not \"30x30\"\n";
         QTest::newRow("option") << QStringList{"check", "a.gly", "--fast"} << 2
@@ -96,11 +99,12 @@ private slots:
     {
         // make --connected writes a puzzle that check opens as one piece (a word and a clue as long as the
         // boxes take among its lines); the same seed gives the same bytes; --partial writes the grid without
-        // the word left out, and --max-size bounds the grid; it exports to both formats, and a word .puz
-        // cannot hold is refused.
+        // the word left out, and --max-size bounds the grid; it exports to every format; a word .puz cannot
+        // hold is refused, and a clue it would change unless --lossy.
         QTemporaryDir folder;
-        WriteBytes(folder.filePath("words.txt"), "cat\tA pet\ncow\tIt gives milk\nwind\tMoving air\ntown\tSmall city\n"
-                                                 "abcdefghijklmnopqrstuvwx\tTwenty-four letters, the most a word has\n");
+        WriteBytes(folder.filePath("words.txt"),
+                   "cat\tCosts 5 \xE2\x82\xAC at the fair\ncow\tSalt & pepper\nwind\tMoving air\ntown\tSmall city\n"
+                   "abcdefghijklmnopqrstuvwx\tTwenty-four letters, the most a word has\n");
         WriteBytes(folder.filePath("blank.txt"), "ice cream\tCold\n");
         const QStringList make{"make", "words.txt", "a.gly", "--connected", "--seed", "7"};
         QCOMPARE(Tool(make, folder.path()).status, 0);
@@ -117,17 +121,27 @@ private slots:
         QCOMPARE(Tool({"make", "long.txt", "m.gly", "--connected", "--max-size", "15x16"}, folder.path()).status, 0);
         QCOMPARE(Tool({"check", "m.gly"}, folder.path()).out,
                  "m.gly: opens: 2 words, 2 in the grid of 15 x 16 cells; 1 piece, 0 words cross nothing\n");
-        QCOMPARE(Tool({"export", "a.gly", "a.puz"}, folder.path()).status, 0);
+        const Run lossy = Tool({"export", "a.gly", "a.puz"}, folder.path());
+        QCOMPARE(lossy.err, QString::fromUtf8("gridly-tool: a.gly: cannot be written as .puz: Clue 2 Across \"Costs 5 € at the "
+                                              "fair\" would become \"Costs 5 EUR at the fair\" (.puz text is Latin-1); "
+                                              "--lossy writes it so\n"));
+        QCOMPARE(lossy.status, 1);
+        QVERIFY(!QFile::exists(folder.filePath("a.puz")));
+        QCOMPARE(Tool({"export", "a.gly", "a.puz", "--lossy"}, folder.path()).status, 0);
         QCOMPARE(Tool({"export", "a.gly", "a.ipuz", "--answers"}, folder.path()).status, 0);
-        QCOMPARE(ReadBytes(folder.filePath("a.puz")).mid(2, 11), "ACROSS&DOWN");
+        QCOMPARE(Tool({"export", "a.gly", "a.html"}, folder.path()).status, 0);
+        QVERIFY(ReadBytes(folder.filePath("a.puz")).contains(QByteArray("ACROSS&DOWN\0", 12)));
+        QVERIFY(ReadBytes(folder.filePath("a.puz")).contains(QByteArray("\0Costs 5 EUR at the fair\0", 25)));
         QVERIFY(ReadBytes(folder.filePath("a.ipuz")).contains("\"saved\""));
+        QVERIFY(ReadBytes(folder.filePath("a.ipuz")).contains("\"clue\": \"Salt &amp; pepper\""));
+        QVERIFY(ReadBytes(folder.filePath("a.html")).startsWith("<!DOCTYPE html>"));
         // The printed page as PDF: clues as text, the grid's words only with --solution.
         const auto pageText = [&](const QStringList &options) {
             Tool(QStringList{"export", "a.gly", "a.pdf"} + options, folder.path());
             return ProgramOutput("pdftotext", {folder.filePath("a.pdf"), "-"});
         };
         const QString worksheet = pageText({});
-        QVERIFY(worksheet.contains("Across") && worksheet.contains("- A pet") && !worksheet.contains('W'));
+        QVERIFY(worksheet.contains("Across") && worksheet.contains("- Moving air") && !worksheet.contains('W'));
         QVERIFY(pageText({"--solution"}).contains('W'));
 
         QCOMPARE(Tool({"make", "blank.txt", "b.gly", "--size", "15x16"}, folder.path()).status, 0);

@@ -1,7 +1,9 @@
 // The main window's start-up, files, configuration and exit, driven through
 // its real controls with every dialog answered by the scripted desktop.
 #include "document/config_file.h"
+#include "panel/row_label.h"
 #include "platform/qt_desktop.h"
+#include "view/grid_renderer.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -39,10 +41,12 @@ private slots:
 
     void firstStartOffersOnlyOpenHelpExitAndAdd()
     {
-        // A first start titled "Gridly" disables every command that needs a word; every picture button shows
-        // its icon and tooltip; Help opens gridly.hlp, and without it a critical message names the path; a
-        // second instance ends at once.
+        // A first start titled "Gridly" shows the empty grid and grey rows and disables every command that
+        // needs a word; every picture button shows its icon and tooltip; Help opens gridly.hlp, and without it
+        // a critical message names the path; a second instance ends at once.
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly"));
+        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle()));
+        QCOMPARE(f->control<RowLabel>("w_inp_0")->background(), QColor(192, 192, 192));
         const QStringList disabled{"cb_new", "cb_save", "cb_print", "cb_play", "cb_procAutosz", "cb_procfixsize",
                                    "cb_cleargrid", "ck_gridwrd", "cb_putword", "cb_updtword", "cb_delword"};
         const std::pair<const char *, const char *> buttons[] = {
@@ -94,7 +98,7 @@ private slots:
         p.gboxidx = 4;
         QCOMPARE(f->readFile(QStringLiteral("copy.gly")), FileBytes(p));
         QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly v1.00     > copy.gly"));
-        QVERIFY(!f->puzzle().changed && f->puzzle().fpath == copy.toStdString());
+        QVERIFY(!f->puzzle().changed && f->window->document().fpath() == copy.toStdString());
         QCOMPARE(f->desktop.fileRequests[1].initialFolder, f->path(QStringLiteral("sub")));
         QCOMPARE(f->desktop.fileRequests[0].filter + ' ' + f->desktop.fileRequests[1].filter,
                  QStringLiteral("Gridly- Files(*.gly)|*.gly Gridly - Files(*.gly)|*.gly"));
@@ -123,35 +127,44 @@ private slots:
     void questionsOfOpenNewExitAndClose_data()
     {
         QTest::addColumn<QString>("command");  // a button, or "close" for closing the window
+        QTest::addColumn<bool>("change");      // the puzzle is changed first
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("after");
         const QString open = "Save Changes Before Opening New File|Open", renew = "Start a New Crossword|New";
-        const QString exit = "Save Changes Before Exit|Save";
+        const QString exit = "Save Changes Before Exit|Save", save = "Save Changes Before Starting a New Crossword|New";
         const QString kept = "3 words, changed, running, shown", ended = "3 words, unchanged, ended, hidden";
-        QTest::newRow("Open, Cancel") << "cb_open" << int(Answer::Cancel) << open << kept;
-        QTest::newRow("New, No") << "cb_new" << int(Answer::No) << renew << kept;
-        QTest::newRow("New, Yes") << "cb_new" << int(Answer::Yes) << renew << "0 words, unchanged, running, shown";
+        const QString emptied = "0 words, unchanged, running, shown";
+        QTest::newRow("Open, Cancel") << "cb_open" << true << int(Answer::Cancel) << open << kept;
+        QTest::newRow("New unchanged, No") << "cb_new" << false << int(Answer::No) << renew
+                                           << "3 words, unchanged, running, shown";
+        QTest::newRow("New unchanged, Yes") << "cb_new" << false << int(Answer::Yes) << renew << emptied;
+        QTest::newRow("New, Cancel") << "cb_new" << true << int(Answer::Cancel) << save << kept;
+        QTest::newRow("New, No") << "cb_new" << true << int(Answer::No) << save << emptied;
+        QTest::newRow("New, Yes") << "cb_new" << true << int(Answer::Yes) << save << emptied;
         for (const char *command : {"cb_exit", "close"}) {
-            QTest::addRow("%s, Yes", command) << command << int(Answer::Yes) << exit << ended;
-            QTest::addRow("%s, No", command) << command << int(Answer::No) << exit << ended;
-            QTest::addRow("%s, Cancel", command) << command << int(Answer::Cancel) << exit << kept;
+            QTest::addRow("%s, Yes", command) << command << true << int(Answer::Yes) << exit << ended;
+            QTest::addRow("%s, No", command) << command << true << int(Answer::No) << exit << ended;
+            QTest::addRow("%s, Cancel", command) << command << true << int(Answer::Cancel) << exit << kept;
         }
     }
     void questionsOfOpenNewExitAndClose()
     {
-        // Open and Exit (or closing the window) ask to save a changed puzzle, New asks before emptying the
-        // list: Cancel or No keeps the puzzle; Exit's Yes saves then ends, its No ends, both writing gridly.cfg.
+        // Open, New and Exit (or closing the window) ask to save a changed puzzle: Cancel keeps it, Yes saves
+        // first, No goes on; an unchanged puzzle is emptied by New only after its own question. Exit writes
+        // gridly.cfg; New leaves the caption of a start with no puzzle.
         QFETCH(QString, command);
+        QFETCH(bool, change);
         QFETCH(int, answer);
         f->open(FILLED, QStringLiteral("three.gly"));
-        f->click("cl_gbox_3");
+        if (change)
+            f->click("cl_gbox_3");
         f->desktop.answer(Answer(answer));
         f->desktop.chooseFile(f->path(QStringLiteral("saved.gly")));
         command == "close" ? void(f->window->close()) : f->click(command);
         QTEST(f->shown(0), "question");
         const ShownMessage m = f->desktop.messages.value(0);
-        QVERIFY(m.buttons == (command == "cb_new" ? Buttons::YesNo : Buttons::YesNoCancel) && m.icon == Icon::Question);
+        QVERIFY(m.buttons == (change ? Buttons::YesNoCancel : Buttons::YesNo) && m.icon == Icon::Question);
         const bool ended = f->desktop.ended;
         QTEST(QStringLiteral("%1 words, %2, %3, %4").arg(QString::number(f->puzzle().nwords),
               f->puzzle().changed ? "changed" : "unchanged", ended ? "ended" : "running",
@@ -159,6 +172,9 @@ private slots:
         const QString name = answer == int(Answer::Yes) ? QStringLiteral("saved.gly") : QStringLiteral("three.gly");
         QCOMPARE(f->readFile(QStringLiteral("gridly.cfg")),
                  ended ? ConfigBytes(3, 0, "Design", name, f->path(name)) : QByteArray());
+        QVERIFY(change || answer != int(Answer::Yes) || !QFile::exists(f->path(QStringLiteral("saved.gly"))));
+        if (f->puzzle().nwords == 0)
+            QCOMPARE(f->window->windowTitle(), QStringLiteral("Gridly"));
     }
 
     void startUpTakesTheConfigurationUnlessAFileIsNamed()
@@ -170,8 +186,8 @@ private slots:
         const auto start = [this](const QStringList &arguments) {
             const bool on = f->start(arguments) && f->control<QAbstractButton>("ck_valid_word")->isChecked();
             return QStringLiteral("%1 words, colour %2, %3, %4, ").arg(f->puzzle().nwords).arg(f->puzzle().gboxidx)
-                       .arg(on ? "on" : "off", f->puzzle().playing() ? "Play" : "Design")
-                   + QString::fromStdString(f->puzzle().fname) + (f->puzzle().changed ? ", changed" : "");
+                       .arg(on ? "on" : "off", f->window->document().playing() ? "Play" : "Design")
+                   + QString::fromStdString(f->window->document().fname()) + (f->puzzle().changed ? ", changed" : "");
         };
         f->writeFile("gridly.cfg", ConfigBytes(4, 1, "Play", "last.gly", f->writeFile("last.gly", FILLED)));
         QCOMPARE(start({}), QStringLiteral("3 words, colour 2, on, Play, last.gly"));

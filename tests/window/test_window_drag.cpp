@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -68,7 +69,7 @@ private slots:
         f.dragRow(w - 1).to(f.cell(at.x(), at.y()));
         QCOMPARE(f.redBox() ? f.control(QStringLiteral("cr_cw"))->geometry() : QRect(), box);
         QCOMPARE(f.picture()->pos(), f.cell(at.x(), at.y()));
-        QCOMPARE(f.window->children().constLast(), f.picture());
+        QCOMPARE(f.client()->children().constLast(), f.picture());
         const QPoint source = f.picture()->pos() - f.corner(QStringLiteral("pb")) - QPoint(1, 1);
         for (const QPoint p : {QPoint(3, 3), QPoint(5, 17), QPoint(25, 5), QPoint(45, 2)})
             QCOMPARE(f.picture()->pixmap().toImage().pixel(p), f.window->gridImage().pixel(source + p));
@@ -88,7 +89,7 @@ private slots:
         p.gboxidx = 0;  // a white grid, for the grey of the drag to show
         DragWindow f(p);
         f.press(QStringLiteral("pb"), f.cell(3, 2)).to(f.cell(3, 2) + QPoint(4, -4));
-        QVERIFY(!f.puzzle().dragging);
+        QVERIFY(!f.window->dragging());
         QCOMPARE(f.row(0)->background(), PLACED_ROW);
         f.to(f.cell(3, 2) + QPoint(5, 0));
         QCOMPARE(f.row(0)->background(), WHITE_ROW);
@@ -139,14 +140,14 @@ private slots:
         QVERIFY(f.picture()->isVisible());
         f.release();
         f.press(QStringLiteral("w_inp_0"), f.centre(QStringLiteral("w_inp_0"))).to(f.cell(5, 5));
-        QVERIFY(!f.puzzle().dragging);
+        QVERIFY(!f.window->dragging());
         f.release();
         f.click(QStringLiteral("ck_gridwrd"));
         f.dragRow(1).to(f.cell(5, 5));
-        QVERIFY(!f.puzzle().dragging);
+        QVERIFY(!f.window->dragging());
         f.release();
         f.press(QStringLiteral("pb"), f.cell(2, 2)).to(f.cell(9, 9));
-        QVERIFY(!f.puzzle().dragging);
+        QVERIFY(!f.window->dragging());
         f.release();
     }
 
@@ -199,15 +200,20 @@ private slots:
         f.control<QScrollBar>(QStringLiteral("w_scroll"))->setValue(2);
         const QPoint bar = f.centre(QStringLiteral("w_scroll"));
         f.dragRow(0).to(bar);
-        QCOMPARE(f.puzzle().wtop, 1);
+        QCOMPARE(f.window->document().wtop(), 1);
         f.to(bar + QPoint(0, 1)).to(bar + QPoint(0, 2)).to(bar + QPoint(0, 3)).to(bar + QPoint(0, 3));
-        QCOMPARE(f.puzzle().wtop, 4);
+        QCOMPARE(f.window->document().wtop(), 4);
         f.to(bar + QPoint(0, 2));
         QCOMPARE(f.row(0)->text(), QStringLiteral("W03"));
         f.to(f.cell(1, 1)).release();
-        QCOMPARE(f.puzzle().wtop, 2);
+        QCOMPARE(f.window->document().wtop(), 2);
         QCOMPARE(f.row(0)->text(), QStringLiteral("W02"));
         QCOMPARE(f.puzzle().curw, 2);
+        // The wheel over a row scrolls the list as over the scroll bar: three words a notch.
+        QWheelEvent down(QPointF(20, 10), f.row(5)->mapToGlobal(QPointF(20, 10)), {}, QPoint(0, -120), Qt::NoButton,
+                         {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.row(5), &down);
+        QCOMPARE(f.window->document().wtop(), 5);
     }
 };
 

@@ -89,7 +89,7 @@ private slots:
         QVERIFY(!f->enabled("cb_putword"));
         f->click("mv_words_0");  // up
         QCOMPARE(SolutionRows(f->puzzle(), 4, 3), std::string("#CAT\n###E\n###A"));
-        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle(), false));
+        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle()));
         f->desktop.answer(Desktop::Answer::Yes);
         f->click("cb_cleargrid");
         QCOMPARE(f->shown(0), QStringLiteral("Remove Words from Grid|Clear Grid"));

@@ -28,7 +28,7 @@ class TestWindowPlay : public QObject {
             return false;
         f->open(p);
         f->click(QStringLiteral("cb_play"));
-        return f->puzzle().playing();
+        return f->window->document().playing();
     }
     QString score() const { return f->control<QLabel>("lb_playstat")->text(); }
 
@@ -51,7 +51,7 @@ private slots:
         f->type(QStringLiteral("CA"));
 
         f->click(QStringLiteral("cb_dsng"));
-        QVERIFY(!f->puzzle().playing());
+        QVERIFY(!f->window->document().playing());
         QVERIFY(!f->visible("clue_lst_A") && !f->visible("clue_lst_D") && !f->visible("cr_cw") && !f->visible("cr_inp"));
         for (const char *name : DESIGN_FRAMES)
             QVERIFY2(f->visible(name), name);
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(PlayRows(f->puzzle(), 3, 3), std::string("CA \n # \n   "));
         f->click(QStringLiteral("cb_dsng"));
         f->press(QStringLiteral("pb"), f->cell(3, 1)).to(f->cell(3, 1) + QPoint(10, 0));
-        QVERIFY(f->puzzle().dragging);
+        QVERIFY(f->window->dragging());
     }
 
     void clueListsAreSortedWithTwoDigitNumbers()
@@ -174,7 +174,7 @@ private slots:
         QTest::keySequence(f->window->focusWidget(), keys);
         QTEST((f->control("cr_inp")->pos() + QPoint(19, 19)) / 20, "cursor");  // the cell of the cursor box
         QTEST(QString::fromStdString(PlayRows(f->puzzle(), 3, 1)), "cat");
-        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle(), false));
+        QCOMPARE(f->window->gridImage(), RenderGrid(f->puzzle(), {.playing = true}));
     }
 
     void playCommandsAndTheirQuestions()
