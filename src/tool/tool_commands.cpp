@@ -212,8 +212,8 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
 
 int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
-    const auto parsed = Parse(args, 2, {"--connected", "--partial"}, {"--size", "--seed", "--max-size", "--effort"},
-                              MAKE_USAGE, err);
+    const auto parsed =
+        Parse(args, 2, {"--connected", "--partial"}, {"--size", "--seed", "--max-size", "--effort"}, MAKE_USAGE, err);
     if (!parsed)
         return EXIT_USAGE;
     const std::string &words = parsed->files[0];
@@ -239,7 +239,8 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
             << ", not \"" << *option("--size") << "\"\n";
         return EXIT_USAGE;
     }
-    const auto maxSize = ParseSize(option("--max-size").value_or(std::to_string(GRIDMAX) + "x" + std::to_string(GRIDMAX)));
+    const auto maxSize =
+        ParseSize(option("--max-size").value_or(std::to_string(GRIDMAX) + "x" + std::to_string(GRIDMAX)));
     if (!maxSize || maxSize->first == 0) {
         err << "gridly-tool: --max-size takes COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX << ", not \""
             << *option("--max-size") << "\"\n";
@@ -253,8 +254,8 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
     if (const auto text = option("--effort")) {
         const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), effort);
         if (error != std::errc() || end != text->data() + text->size() || effort < 1 || effort > CONNECTED_EFFORT_MAX) {
-            err << "gridly-tool: --effort takes a whole number from 1 to " << CONNECTED_EFFORT_MAX << ", not \"" << *text
-                << "\"\n";
+            err << "gridly-tool: --effort takes a whole number from 1 to " << CONNECTED_EFFORT_MAX << ", not \""
+                << *text << "\"\n";
             return EXIT_USAGE;
         }
     }
@@ -309,7 +310,8 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
             status = EXIT_PARTIAL;
         }
         PlaceConnectedLayout(p, layout, sizing);
-    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random->source()) : GenerateFixedSize(p, random->source()))) {
+    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random->source())
+                                        : GenerateFixedSize(p, random->source()))) {
         std::string text(GenerateFailedText(sizing));
         std::replace(text.begin(), text.end(), '\r', ' ');
         err << Where(words) << text << "\n";
