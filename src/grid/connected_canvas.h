@@ -4,8 +4,8 @@
 // of one direction share a cell, the cells before and after the word are
 // empty, and a cell the word does not share has no letter beside it. Every
 // word after the first must cross one already there, so the words placed are
-// always one piece. A limit bounds the extent of the words: its columns, its
-// rows and its area.
+// always one piece. A limit bounds the extent of the words: its columns and
+// its rows.
 #pragma once
 
 #include "document/gridlymod.h"
@@ -25,7 +25,6 @@ struct CanvasPlace {
 struct CanvasLimit {
     int cols = GRIDMAX;
     int rows = GRIDMAX;
-    int area = GRIDMAX * GRIDMAX;
 };
 
 // Why a place for a word is not legal, for telling the user.
@@ -90,7 +89,7 @@ public:
         const int endR = at.across ? at.row : at.row + len - 1;
         const int cols = m_placed ? std::max(m_maxC, endC) - std::min(m_minC, at.col) + 1 : endC - at.col + 1;
         const int rows = m_placed ? std::max(m_maxR, endR) - std::min(m_minR, at.row) + 1 : endR - at.row + 1;
-        return cols <= m_limit.cols && rows <= m_limit.rows && cols * rows <= m_limit.area;
+        return cols <= m_limit.cols && rows <= m_limit.rows;
     }
 
     int placed() const { return m_placed; }

@@ -74,8 +74,8 @@ struct Candidate {
 class Search {
 public:
     Search(const std::vector<std::string> &words, const ConnectedLimits &limits, const RandomSource &random)
-        : m_words(words), m_full{limits.maxCols, limits.maxRows, limits.maxCols * limits.maxRows}, m_canvas(m_full),
-          m_draws(random), m_pull(words.size(), 0.0), m_places(words.size()),
+        : m_words(words), m_full{limits.maxCols, limits.maxRows}, m_canvas(m_full), m_draws(random),
+          m_pull(words.size(), 0.0), m_places(words.size()),
           m_budget(int64_t(std::clamp(limits.effort, 1, CONNECTED_EFFORT_MAX)) * STEPS_PER_EFFORT)
     {
         m_positions.resize(words.size());
@@ -116,8 +116,8 @@ private:
     std::vector<int> m_newCells;                         // the cells the last word placed wrote first
     std::vector<CanvasPlace> m_crossingNew;              // places already known that cross them
     // The word across and down through each cell, for untouch(); all -1 between calls.
-    mutable std::vector<int8_t> m_owner =
-        std::vector<int8_t>(std::size_t(ConnectedCanvas::SIDE * ConnectedCanvas::SIDE * 2), -1);
+    mutable std::vector<int16_t> m_owner =
+        std::vector<int16_t>(std::size_t(ConnectedCanvas::SIDE * ConnectedCanvas::SIDE * 2), -1);
     const int64_t m_budget;
     int m_tries = 0;
     int64_t m_work = 0;  // places scored or looked at again, words laid: with the canvas's checks, the work
@@ -264,7 +264,7 @@ void Search::fill(std::vector<CanvasPlace> &places)
 void Search::untouch(std::vector<CanvasPlace> &places) const
 {
     constexpr int SIDE = ConnectedCanvas::SIDE;
-    std::vector<int8_t> &owner = m_owner;
+    std::vector<int16_t> &owner = m_owner;
     for (bool again = true; again;) {
         again = false;
         const auto cells = [&](int i, auto visit) {
@@ -274,7 +274,7 @@ void Search::untouch(std::vector<CanvasPlace> &places) const
         };
         for (int i = 0; i < count(); ++i) {
             if (places[std::size_t(i)].col != 0)
-                cells(i, [&](int c, int r, int d) { owner[std::size_t((r * SIDE + c) * 2 + d)] = int8_t(i); });
+                cells(i, [&](int c, int r, int d) { owner[std::size_t((r * SIDE + c) * 2 + d)] = int16_t(i); });
         }
         const auto at = [&](int c, int r, int d) { return int(owner[std::size_t((r * SIDE + c) * 2 + d)]); };
         const auto letter = [&](int c, int r) { return at(c, r, 0) >= 0 || at(c, r, 1) >= 0; };
@@ -510,8 +510,7 @@ ConnectedLayout Search::run()
                 otherSide = false;
             }
             const bool columns = (best.cols >= best.rows) != otherSide;
-            limit = {best.cols - (columns ? 1 : 0), best.rows - (columns ? 0 : 1), 0};
-            limit.area = limit.cols * limit.rows;
+            limit = {best.cols - (columns ? 1 : 0), best.rows - (columns ? 0 : 1)};
             current = shave(best, limit);
             stalled = 0;
             continue;
