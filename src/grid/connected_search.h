@@ -45,9 +45,9 @@ struct ConnectedLayout {
     bool complete() const { return leftOut.empty(); }
 };
 
-// How hard the search may work: each step of effort is a fixed number of
-// steps. The default keeps within about a second on a 2-core machine of
-// 2024; most lists finish far sooner.
+// How hard the search may work: each step of effort allows a fixed number of
+// steps. The default ends a search that never settles after about a second
+// on the 2-core machine the benchmarks run on; most lists finish far sooner.
 constexpr int CONNECTED_EFFORT = 10;
 constexpr int CONNECTED_EFFORT_MAX = 1000;
 
