@@ -52,8 +52,11 @@ void gridly::MakeConnectedGrid()
     const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Make Connected Grid"));
     m_desktop.setWaitCursor(true);
     m_doc.update([this](Puzzle &p) {
-        if (ConnectedRefusal(p, Sizing::Fixed).empty())
-            ::MakeConnectedGrid(p, m_random, Sizing::Fixed);
+        if (!ConnectedRefusal(p, p.gcols, p.grows).empty())
+            return;
+        const ConnectedLayout layout = MakeConnectedLayout(p, ConnectedLimits{p.gcols, p.grows}, m_random);
+        if (layout.complete())
+            PlaceConnectedLayout(p, layout, Sizing::Fixed);
     });
     m_desktop.setWaitCursor(false);
 }
