@@ -33,7 +33,9 @@ mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 unset QT_FONT_DPI DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the server would otherwise start over, refusing connections for a
+# while, each time its last client (the check below) leaves.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 # Up when it answers, however loaded the machine is.
 for _ in $(seq 200); do
