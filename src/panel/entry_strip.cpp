@@ -63,9 +63,11 @@ EntryStrip::EntryStrip(QWidget *window, PuzzleDocument &document, Desktop &deskt
     inp_word = new QLineEdit(this);
     inp_word->setObjectName(QStringLiteral("inp_word"));
     PlaceTwips(inp_word, 105, 460, 2910, 315);
+    inp_word->setAccessibleName(QStringLiteral("Word"));
     inp_clue = new QLineEdit(this);
     inp_clue->setObjectName(QStringLiteral("inp_clue"));
     PlaceTwips(inp_clue, 3030, 460, 5790, 315);
+    inp_clue->setAccessibleName(QStringLiteral("Clue"));
     cb_addword = PictureButton(this, "cb_addword", 8880, 410, QStringLiteral("Add A Word"), QStringLiteral("addword"));
     cb_updtword = PictureButton(this, "cb_updtword", 9325, 410, QStringLiteral("Update Current Word"),
                                 QStringLiteral("updateword"));

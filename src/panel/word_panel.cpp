@@ -24,6 +24,7 @@ const QColor TARGET_ROW(255, 192, 192);
 WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(window), m_doc(document)
 {
     setObjectName(QStringLiteral("fr_winp"));
+    setAccessibleName(QStringLiteral("Word list"));
     PlaceTwips(this, 8565, -60, 3330, 6195);
     lb_wind = LabelAt(this, "lb_wind", {}, 15, 210, 90, 390);
     SetBackground(lb_wind, Qt::red);
@@ -47,6 +48,7 @@ WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(wind
     lb_wind->raise();
     w_scroll = new QScrollBar(Qt::Vertical, this);
     w_scroll->setObjectName(QStringLiteral("w_scroll"));
+    w_scroll->setAccessibleName(QStringLiteral("Scroll word list"));
     PlaceTwips(w_scroll, 3030, 225, 225, 5280);
     w_scroll->setRange(1, 1);
     w_scroll->setSingleStep(1);
@@ -71,12 +73,16 @@ void WordPanel::DispWInp()
             row->setCaption({});
             row->setBackground(EMPTY_ROW);
             row->setWord(0);
+            row->setAccessibleDescription({});
             continue;
         }
         const WordEntry &entry = p.Words[w];
         row->setCaption(WidgetText(entry.word.trimmed()));
         row->setWord(w);
         row->setBackground(entry.placed() ? PLACED_ROW : Qt::white);
+        // What the row's colour says, for those who do not see it.
+        row->setAccessibleDescription(entry.placed() ? QStringLiteral("in the grid")
+                                                     : QStringLiteral("not in the grid"));
         if (w == p.curw) {
             lb_wind->move(lb_wind->x(), TwipsToPixels(ROW_TOPS[std::size_t(r)] - 1));
             lb_wind->show();

@@ -30,9 +30,10 @@ int Datum(const QListWidgetItem *item)
     return item->data(Qt::UserRole).toInt();
 }
 
-ClueList *MakeClueList(QWidget *window, const char *name, int top)
+ClueList *MakeClueList(QWidget *window, const char *name, const QString &accessibleName, int top)
 {
     auto *list = Named(new ClueList(window), name, 10845, top, 4350, 480);
+    list->setAccessibleName(accessibleName);
     list->setFocusPolicy(Qt::TabFocus);  // a player may choose clues with the keyboard
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, QColor(224, 224, 224));
@@ -40,6 +41,7 @@ ClueList *MakeClueList(QWidget *window, const char *name, int top)
     pal.setColor(QPalette::Disabled, QPalette::Text, QColor(128, 128, 128));  // a completed puzzle's lists
     list->setPalette(pal);
     list->hide();
+    list->setEnabled(false);  // nothing to choose outside play mode
     return list;
 }
 
@@ -48,26 +50,32 @@ ClueList *MakeClueList(QWidget *window, const char *name, int top)
 PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, PuzzleDocument &document, Desktop &desktop)
     : QObject(window), m_doc(document), m_desktop(desktop)
 {
-    LineAt(logoFrame, 1260, 90, 30, 990, QFrame::VLine);
-    lb_playstat = LabelAt(logoFrame, "lb_playstat", {}, 1440, 570, 4095, 330);
+    // The strip lies beyond the logo frame's edge in design mode, and is
+    // hidden and disabled there too, so that nothing reaches it unseen.
+    m_strip = new QWidget(logoFrame);
+    m_strip->setObjectName(QStringLiteral("play_strip"));
+    PlaceTwips(m_strip, 0, 0, 7320, 1170);
+    ShowStrip(false);
+    LineAt(m_strip, 1260, 90, 30, 990, QFrame::VLine);
+    lb_playstat = LabelAt(m_strip, "lb_playstat", {}, 1440, 570, 4095, 330);
     lb_playstat->setAlignment(Qt::AlignCenter);
     lb_playstat->setFrameStyle(QFrame::Box | QFrame::Plain);
     SetBackground(lb_playstat, QColor(255, 255, 128));
-    ck_valid_word = PictureButton(logoFrame, "ck_valid_word", 5655, 195, QStringLiteral("Valid Word Indicator on/off"),
+    ck_valid_word = PictureButton(m_strip, "ck_valid_word", 5655, 195, QStringLiteral("Valid Word Indicator on/off"),
                                   QStringLiteral("validword"));
     ck_valid_word->setCheckable(true);
     ck_valid_word->setIcon(ToggleIcon(QStringLiteral("validword")));
     cb_autoword =
-        PictureButton(logoFrame, "cb_autoword", 5655, 660, QStringLiteral("Get Word"), QStringLiteral("getword"));
+        PictureButton(m_strip, "cb_autoword", 5655, 660, QStringLiteral("Get Word"), QStringLiteral("getword"));
     // The picture of "Do Cross Word": clearing all answers starts the puzzle again.
     cb_playreset =
-        PictureButton(logoFrame, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), QStringLiteral("play"));
-    cb_playresetword = PictureButton(logoFrame, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"),
+        PictureButton(m_strip, "cb_playreset", 6150, 195, QStringLiteral("Clear All Words"), QStringLiteral("play"));
+    cb_playresetword = PictureButton(m_strip, "cb_playresetword", 6150, 660, QStringLiteral("Clear Current Word"),
                                      QStringLiteral("clearword"));
-    cb_dsng = PictureButton(logoFrame, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
-    cb_exit2 = PictureButton(logoFrame, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
-    clue_lst_A = MakeClueList(window, "clue_lst_A", 6270);
-    clue_lst_D = MakeClueList(window, "clue_lst_D", 6855);
+    cb_dsng = PictureButton(m_strip, "cb_dsng", 6630, 195, QStringLiteral("Design"), QStringLiteral("design"));
+    cb_exit2 = PictureButton(m_strip, "cb_exit2", 6630, 660, QStringLiteral("Exit"), QStringLiteral("exit"));
+    clue_lst_A = MakeClueList(window, "clue_lst_A", QStringLiteral("Across clues"), 6270);
+    clue_lst_D = MakeClueList(window, "clue_lst_D", QStringLiteral("Down clues"), 6855);
     cr_inp = new ShapeBox(grid, Qt::blue, 2);
     cr_inp->setObjectName(QStringLiteral("cr_inp"));
     cr_inp->setGeometry(0, 0, CELLPX, CELLPX);
@@ -97,10 +105,11 @@ void PlaySide::Enter(int left, int top, int bottom)
     clue_lst_A->setGeometry(left, top, clue_lst_A->width(), height);
     clue_lst_D->setGeometry(left, bottom - height, clue_lst_D->width(), height);
     FillClueLists();
+    ShowStrip(true);
     clue_lst_A->show();
     clue_lst_D->show();
     EnableWordButtons(false);
-    // A completed puzzle left them disabled; this one may not be completed.
+    // Design mode left them disabled, and so may a completed puzzle; this one may not be completed.
     clue_lst_A->setEnabled(true);
     clue_lst_D->setEnabled(true);
     ck_valid_word->setEnabled(true);
@@ -128,7 +137,16 @@ void PlaySide::cb_dsng_Click()
     cr_inp->hide();
     clue_lst_A->hide();
     clue_lst_D->hide();
+    clue_lst_A->setEnabled(false);
+    clue_lst_D->setEnabled(false);
+    ShowStrip(false);
     emit designChosen();
+}
+
+void PlaySide::ShowStrip(bool show)
+{
+    m_strip->setVisible(show);
+    m_strip->setEnabled(show);
 }
 
 void PlaySide::cb_exit2_Click()
@@ -293,6 +311,7 @@ void PlaySide::cb_playreset_Click()
 
 void PlaySide::ck_valid_word_Click()
 {
+    DescribeRightClues();
     emit lookChanged();
 }
 
@@ -310,7 +329,7 @@ void PlaySide::PuzzleChanged(Changes what)
 void PlaySide::ShowPlayStat()
 {
     const Puzzle &p = m_doc.puzzle();
-    lb_playstat->setText(QString::fromStdString(ScoreCaption(p)));
+    ShowScore();
     if (p.ncorrect != p.nwords)
         return;
     EnableWordButtons(false);
@@ -321,13 +340,37 @@ void PlaySide::ShowPlayStat()
     clue_lst_D->setEnabled(false);
 }
 
+// The score line, and the right words' clues. A reader hears the line change
+// wherever the focus is: the label tells the change of its name, its text.
+void PlaySide::ShowScore()
+{
+    lb_playstat->setText(QString::fromStdString(ScoreCaption(m_doc.puzzle())));
+    DescribeRightClues();
+}
+
+// What the indicator's colour says of a right word, its clue says in words.
+void PlaySide::DescribeRightClues()
+{
+    const Puzzle &p = m_doc.puzzle();
+    for (ClueList *list : {clue_lst_A, clue_lst_D}) {
+        for (int row = 1; row < list->count(); ++row) {
+            QListWidgetItem *item = list->item(row);
+            const int w = Datum(item);
+            const bool right = ValidWord() && w >= 1 && w <= p.nwords && p.Words[w].pwok == 1;
+            const QString description = right ? QStringLiteral("right") : QString();
+            if (item->data(Qt::AccessibleDescriptionRole).toString() != description)
+                item->setData(Qt::AccessibleDescriptionRole, description);
+        }
+    }
+}
+
 // Undo or Redo brought answers, a current word and a cursor back: all of the
 // play side is shown from them, the current word's clue chosen in its list.
 void PlaySide::ShowRestored()
 {
     const Puzzle &p = m_doc.puzzle();
     const bool completed = p.ncorrect == p.nwords;
-    lb_playstat->setText(QString::fromStdString(ScoreCaption(p)));
+    ShowScore();
     for (ClueList *list : {clue_lst_A, clue_lst_D}) {
         const QSignalBlocker quiet(list);
         list->clearSelection();

@@ -58,12 +58,16 @@ private:
     void ShowPlayStat();
     void ShowRestored();
     void EnableWordButtons(bool enable);
+    void ShowStrip(bool show);
+    void ShowScore();
+    void DescribeRightClues();
     void PlaceCursorBox();
     void FillClueLists();
     ClueList *ListOf(int w) const;
 
     PuzzleDocument &m_doc;
     Desktop &m_desktop;
+    QWidget *m_strip = nullptr;  // the play strip in the logo frame
     QLabel *lb_playstat = nullptr;
     QToolButton *ck_valid_word = nullptr;
     QToolButton *cb_autoword = nullptr;

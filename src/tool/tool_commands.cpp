@@ -147,7 +147,8 @@ std::optional<std::pair<int, int>> ParseSize(const std::string &text)
 
 const std::string EXPORT_USAGE =
     "export PUZZLE.gly OUT.ipuz [--answers] | OUT.puz [--answers] [--lossy] | OUT.pdf [--solution] | OUT.html";
-const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--connected] [--seed N]";
+const std::string MAKE_USAGE = "make WORDS.txt OUT.gly [--size auto|COLSxROWS] [--seed N] "
+                               "[--connected [--max-size COLSxROWS] [--effort N] [--partial]]";
 const std::string CHECK_USAGE = "check PUZZLE.gly";
 
 }  // namespace
@@ -211,7 +212,8 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
 
 int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
 {
-    const auto parsed = Parse(args, 2, {"--connected"}, {"--size", "--seed"}, MAKE_USAGE, err);
+    const auto parsed =
+        Parse(args, 2, {"--connected", "--partial"}, {"--size", "--seed", "--max-size", "--effort"}, MAKE_USAGE, err);
     if (!parsed)
         return EXIT_USAGE;
     const std::string &words = parsed->files[0];
@@ -224,11 +226,38 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
         err << Where(out) << "the name must end in .gly\n";
         return EXIT_USAGE;
     }
+    const bool connected = option("--connected").has_value();
+    for (const char *name : {"--max-size", "--effort", "--partial"}) {
+        if (option(name) && !connected) {
+            err << "gridly-tool: " << name << " goes only with --connected\nusage: gridly-tool " << MAKE_USAGE << "\n";
+            return EXIT_USAGE;
+        }
+    }
     const auto size = ParseSize(option("--size").value_or("auto"));
     if (!size) {
         err << "gridly-tool: --size takes auto or COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX
             << ", not \"" << *option("--size") << "\"\n";
         return EXIT_USAGE;
+    }
+    const auto maxSize =
+        ParseSize(option("--max-size").value_or(std::to_string(GRIDMAX) + "x" + std::to_string(GRIDMAX)));
+    if (!maxSize || maxSize->first == 0) {
+        err << "gridly-tool: --max-size takes COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX << ", not \""
+            << *option("--max-size") << "\"\n";
+        return EXIT_USAGE;
+    }
+    if (option("--max-size") && size->first != 0) {
+        err << "gridly-tool: --max-size goes only with --size auto\nusage: gridly-tool " << MAKE_USAGE << "\n";
+        return EXIT_USAGE;
+    }
+    int effort = CONNECTED_EFFORT;
+    if (const auto text = option("--effort")) {
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), effort);
+        if (error != std::errc() || end != text->data() + text->size() || effort < 1 || effort > CONNECTED_EFFORT_MAX) {
+            err << "gridly-tool: --effort takes a whole number from 1 to " << CONNECTED_EFFORT_MAX << ", not \""
+                << *text << "\"\n";
+            return EXIT_USAGE;
+        }
     }
     std::unique_ptr<ProgramRandom> random = std::make_unique<ProgramRandom>();
     if (const auto seed = option("--seed")) {
@@ -257,28 +286,38 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
         p.gcols = p.gcolsmin = int16_t(size->first);
         p.grows = p.growsmin = int16_t(size->second);
     }
-    bool made;
-    if (option("--connected")) {
-        if (const std::string refusal = ConnectedRefusal(p, sizing); !refusal.empty()) {
+    int status = EXIT_DONE;
+    if (connected) {
+        const ConnectedLimits limits{sizing == Sizing::Fixed ? p.gcols : maxSize->first,
+                                     sizing == Sizing::Fixed ? p.grows : maxSize->second, effort};
+        if (const std::string refusal = ConnectedRefusal(p, limits.maxCols, limits.maxRows); !refusal.empty()) {
             err << Where(words) << refusal << "\n";
             return EXIT_REFUSED;
         }
-        made = MakeConnectedGrid(p, random->source(), sizing);
-        if (!made)
-            err << Where(words) << "could not lay out every word in one connected piece within "
-                << ConnectedMaxCols(p, sizing) << " x " << ConnectedMaxRows(p, sizing)
-                << "; try another --seed or a larger --size\n";
-    } else {
-        made = sizing == Sizing::Auto ? GenerateAutoSize(p, random->source()) : GenerateFixedSize(p, random->source());
-        if (!made) {
-            std::string text(GenerateFailedText(sizing));
-            std::replace(text.begin(), text.end(), '\r', ' ');
-            err << Where(words) << text << "\n";
+        const ConnectedLayout layout = MakeConnectedLayout(p, limits, random->source());
+        if (!layout.complete()) {
+            // The words left out and why; the grid of the others only when asked for.
+            const std::size_t left = layout.leftOut.size();
+            err << Where(words) << left << " of " << p.nwords << (left == 1 ? " words does" : " words do")
+                << " not fit in one connected piece within " << limits.maxCols << " x " << limits.maxRows << ":\n";
+            for (const LeftOutWord &word : layout.leftOut)
+                err << Where(words) << "Word " << word.word + 1 << " \"" << p.Words[word.word + 1].word.trimmed()
+                    << "\": " << word.reason << "\n";
+            if (!option("--partial")) {
+                err << Where(out) << "not written; --partial writes the grid without them\n";
+                return EXIT_PARTIAL;
+            }
+            status = EXIT_PARTIAL;
         }
-    }
-    if (!made)
+        PlaceConnectedLayout(p, layout, sizing);
+    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random->source())
+                                        : GenerateFixedSize(p, random->source()))) {
+        std::string text(GenerateFailedText(sizing));
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        err << Where(words) << text << "\n";
         return EXIT_REFUSED;
-    return WriteOut(out, WritePuzzleFile(p), err) ? EXIT_DONE : EXIT_REFUSED;
+    }
+    return WriteOut(out, WritePuzzleFile(p), err) ? status : EXIT_REFUSED;
 }
 
 int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
@@ -327,7 +366,12 @@ std::string ToolUsage()
           "      --size auto (the default) generates as \"Generate (Auto Size)\" does,\n"
           "      COLSxROWS (15 to 24 each) as \"Generate (Fixed Size)\" does at that size.\n"
           "      --connected instead builds one connected piece in which every word crosses\n"
-          "      another, within 24 x 24 (or COLSxROWS). --seed N repeats the same grid.\n"
+          "      another, as compact as it can find, within COLSxROWS with --size, else\n"
+          "      within --max-size (24x24 by default) with the grid cut to the words.\n"
+          "      --effort N (1 to 1000, default 10) sets how long it may search: the\n"
+          "      default takes at most about a second. When some words do not fit, each\n"
+          "      is named with the reason, the exit status is 3, and the grid of the\n"
+          "      others is written only with --partial. --seed N repeats the same grid.\n"
           "\n"
           "  gridly-tool "
         + CHECK_USAGE
@@ -336,5 +380,6 @@ std::string ToolUsage()
           "      what it holds.\n"
           "\n"
           "Messages go to standard error. Output files are written whole or not at all.\n"
-          "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line.\n";
+          "Exit status: 0 done, 1 a file could not be read, used or written, 2 a wrong command line,\n"
+          "3 make --connected left words out.\n";
 }

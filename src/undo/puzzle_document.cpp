@@ -77,9 +77,11 @@ PuzzleDocument::PuzzleDocument(QObject *parent) : QObject(parent)
     m_savedBytes = SavedBytes(puzzle());
 }
 
-// The steps refer to the document: they go first.
+// The steps refer to the document: they go first, and quietly, since the
+// window that listens is going too.
 PuzzleDocument::~PuzzleDocument()
 {
+    const QSignalBlocker quiet(this);
     m_design.clear();
     m_play.clear();
 }

@@ -1,6 +1,7 @@
 // One of the six grid colour boxes: a patch of colour that shows a single-line
-// border while it is the chosen one, and reports a click with its index. Its
-// accessible name is its colour's; the chosen one's description says so.
+// border while it is the chosen one, and reports a click with its index. To
+// assistive technology it is a button named by its colour, whose press
+// action is the click; the chosen one's description says so.
 #pragma once
 
 #include <QFrame>
@@ -13,6 +14,8 @@ public:
     QColor color() const { return m_color; }
     void setChosen(bool chosen);
     bool chosen() const { return frameShape() != QFrame::NoFrame; }
+    // What a left click on the box does, from wherever it is asked for.
+    void click();
 
 signals:
     void clicked(int index);

@@ -24,3 +24,52 @@ std::string GridDescription(const Puzzle &p, std::string_view scoreLine)
     }
     return text.str();
 }
+
+namespace {
+
+// The place of cell (col, row) in the word, 1..lw; 0 when it is not one of its cells.
+int PlaceInWord(const WordEntry &entry, int col, int row)
+{
+    const int k = entry.across() ? col - entry.gc + 1 : row - entry.gr + 1;
+    if (k < 1 || k > entry.lw || entry.cellCol(k) != col || entry.cellRow(k) != row)
+        return 0;
+    return k;
+}
+
+}  // namespace
+
+std::string CellDescription(const Puzzle &p, int col, int row, CellView view)
+{
+    std::ostringstream text;
+    bool inWord = false;
+    for (const Direction dr : {Direction::Across, Direction::Down}) {
+        for (int w = 1; w <= p.nwords; ++w) {
+            const WordEntry &entry = p.Words[w];
+            const int k = entry.placed() && entry.dr == dr ? PlaceInWord(entry, col, row) : 0;
+            if (k == 0)
+                continue;
+            text << (inWord ? "; " : "") << entry.nbr << (entry.across() ? " Across" : " Down") << ", letter " << k
+                 << " of " << entry.lw << (view.playing && view.validWord && entry.pwok == 1 ? ", right" : "");
+            inWord = true;
+        }
+    }
+    if (!inWord)
+        return "block";
+    // The letter drawn last wins, as the picture draws it: the right words after the others.
+    char letter = ' ';
+    if (view.playing || p.gridwrd) {
+        for (int pass = 0; pass <= 1; ++pass) {
+            for (int w = 1; w <= p.nwords; ++w) {
+                const WordEntry &entry = p.Words[w];
+                const int k = entry.placed() && entry.pwok == pass ? PlaceInWord(entry, col, row) : 0;
+                if (k != 0)
+                    letter = (view.playing ? entry.pword : entry.word)[std::size_t(k - 1)];
+            }
+        }
+    }
+    if (letter == ' ')
+        text << ": empty";
+    else
+        text << ": " << letter;
+    return text.str();
+}

@@ -1,35 +1,22 @@
 #include "view/grid_picture.h"
 
+#include "view/accessible_grid.h"
 #include "view/cell_geometry.h"
 #include "view/grid_renderer.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
-// The grid as assistive technology sees it: a picture with a name and a
-// description that GridPicture gives when asked.
-class AccessibleGrid : public QAccessibleWidget {
-public:
-    explicit AccessibleGrid(GridPicture *grid) : QAccessibleWidget(grid, QAccessible::Graphic) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return QStringLiteral("Crossword Grid");
-        if (t == QAccessible::Description)
-            return static_cast<const GridPicture *>(widget())->description();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface *AccessibleGridFactory(const QString &className, QObject *object)
+// The grid's own interface while assistive technology listens; nothing is
+// made for it, or told, before.
+AccessibleGrid *Accessible(GridPicture *grid)
 {
-    if (className == QLatin1String("GridPicture"))
-        return new AccessibleGrid(static_cast<GridPicture *>(object));
-    return nullptr;
+    if (!QAccessible::isActive())
+        return nullptr;
+    return dynamic_cast<AccessibleGrid *>(QAccessible::queryAccessibleInterface(grid));
 }
 
 }  // namespace
@@ -62,10 +49,47 @@ void GridPicture::setImage(const QImage &image)
 
 void GridPicture::descriptionChanged()
 {
-    if (!QAccessible::isActive())
+    AccessibleGrid *grid = Accessible(this);
+    if (!grid)
         return;
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+    grid->announceNames();
+}
+
+void GridPicture::setCells(int cols, int rows)
+{
+    if (cols == m_cols && rows == m_rows)
+        return;
+    m_cols = cols;
+    m_rows = rows;
+    if (!Accessible(this))
+        return;
+    QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+    QAccessible::updateAccessibility(&event);
+}
+
+void GridPicture::setCursorCell(QPoint cell)
+{
+    if (cell == m_cursor)
+        return;
+    m_cursor = cell;
+    if (AccessibleGrid *grid = Accessible(this); grid && hasFocus())
+        grid->announceCursor();
+}
+
+// The focus comes to the picture: a reader hears the cursor's cell after the
+// picture itself, once Qt has told of the picture.
+void GridPicture::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (AccessibleGrid *grid = Accessible(this); grid && hasFocus())
+                grid->announceCursor();
+        },
+        Qt::QueuedConnection);
 }
 
 void GridPicture::paintEvent(QPaintEvent *event)

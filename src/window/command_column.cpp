@@ -43,8 +43,10 @@ CommandColumn::CommandColumn(QWidget *window)
     // The size bars are a little thicker than their design (90 twips) so that
     // they can be handled; the labels move aside to make room.
     scr_gcols = Named(MakeSizeBar(fr_cmd, Qt::Horizontal), "scr_gcols", 75, 1155, 900, 165);
+    scr_gcols->setAccessibleName(QStringLiteral("Grid columns"));
     lb_gcols = LabelAt(fr_cmd, "lb_gcols", QStringLiteral("00"), 420, 1335, 330, 225);
     scr_grows = Named(MakeSizeBar(fr_cmd, Qt::Vertical), "scr_grows", 75, 1335, 165, 900);
+    scr_grows->setAccessibleName(QStringLiteral("Grid rows"));
     lb_grows = LabelAt(fr_cmd, "lb_grows", QStringLiteral("00"), 255, 1770, 270, 225);
     cb_resize =
         PictureButton(fr_cmd, "cb_resize", 450, 1605, QStringLiteral("Set to Minimun Size"), QStringLiteral("resize"));

@@ -5,6 +5,7 @@
 #include "panel/word_panel.h"
 #include "play/play_grid.h"
 #include "play/play_side.h"
+#include "view/accessible_scroll_bar.h"
 #include "view/colour_box.h"
 #include "view/design_controls.h"
 #include "view/grid_description.h"
@@ -14,6 +15,7 @@
 #include "view/twips.h"
 #include "view/widget_text.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,6 +29,8 @@ gridly::gridly(Desktop &desktop, const QString &programFolder, const QStringList
     : m_desktop(desktop), m_programFolder(programFolder), m_arguments(arguments),
       m_random(random ? std::move(random) : m_programRandom.source())
 {
+    static const bool accessible = (QAccessible::installFactory(AccessibleScrollBarFactory), true);
+    Q_UNUSED(accessible);
     setWindowTitle(QStringLiteral("Gridly"));
     setObjectName(QStringLiteral("gridly"));
     SetWindowIconAfterFirstPaint(this, Icon(QStringLiteral("app")));
@@ -101,7 +105,9 @@ void gridly::connectControls()
     click(c.cb_putword, &gridly::cb_putword_Click);
     click(c.cb_resize, &gridly::cb_resize_Click);
     click(c.cb_cleargrid, &gridly::cb_cleargrid_Click);
-    click(c.ck_gridwrd, &gridly::ck_gridwrd_Click);
+    // The box's change, not its click: a screen reader's toggle changes it without a click.
+    connect(c.ck_gridwrd, &QToolButton::toggled, this, &gridly::ck_gridwrd_Click);
+    connect(c.ck_gridwrd, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
     click(c.cb_print, &gridly::cb_print_Click);
     click(c.cb_play, &gridly::cb_play_Click);
     for (int i = 0; i < 4; ++i) {
@@ -119,6 +125,9 @@ void gridly::connectControls()
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
     pb->setDescriber([this] {
         return WidgetText(GridDescription(m_doc.puzzle(), m_doc.playing() ? ScoreCaption(m_doc.puzzle()) : ""));
+    });
+    pb->setCellDescriber([this](int col, int row) {
+        return WidgetText(CellDescription(m_doc.puzzle(), col, row, {m_doc.playing(), m_play->ValidWord()}));
     });
 
     // Every change to the puzzle, whoever asked for it, comes back as what changed.
@@ -221,6 +230,10 @@ void gridly::PuzzleChanged(Changes what)
         DispWInp();
     if (!m_doc.playing() && what & (Change::CurrentWord | Change::Restored) && !dragging())
         ShowCurrentWordBox();
+    // The cursor's cell has the focus while a word is being solved.
+    const bool solving = m_doc.playing() && p.curw >= 1 && p.curw <= p.nwords;
+    const PlayCursor cursor = solving ? m_doc.cursor() : PlayCursor{};
+    pb->setCursorCell(QPoint(cursor.pcol, cursor.prow));
     SetCmdButtons();
 }
 

@@ -45,17 +45,32 @@ void gridly::Generate(Sizing sizing)
 }
 
 // The connected maker on the panel's words, within the size the bars show.
+// The connected maker on the panel's words, no larger than the size bars
+// show; the grid is cut to the words as Generate (Auto Size) cuts it. Words
+// that do not fit are named, and the others placed only when the user says so.
 void gridly::MakeConnectedGrid()
 {
-    if (m_doc.puzzle().nwords == 0)
+    const QString title = QStringLiteral("Make Connected Grid");
+    const Puzzle &p = m_doc.puzzle();
+    if (p.nwords == 0)
         return;
-    const PuzzleDocument::StepScope step(m_doc, QStringLiteral("Make Connected Grid"));
+    if (const std::string refusal = ConnectedRefusal(p, p.gcols, p.grows); !refusal.empty()) {
+        m_desktop.message(WidgetText(refusal), title, Desktop::Buttons::Ok, Desktop::Icon::Information);
+        return;
+    }
     m_desktop.setWaitCursor(true);
-    m_doc.update([this](Puzzle &p) {
-        if (ConnectedRefusal(p, Sizing::Fixed).empty())
-            ::MakeConnectedGrid(p, m_random, Sizing::Fixed);
-    });
+    const ConnectedLayout layout = MakeConnectedLayout(p, ConnectedLimits{p.gcols, p.grows}, m_random);
     m_desktop.setWaitCursor(false);
+    if (!layout.complete()) {
+        QString text = QStringLiteral("These Words Do Not Fit:");
+        for (const LeftOutWord &left : layout.leftOut)
+            text += QLatin1Char('\r') + WidgetText(p.Words[left.word + 1].word.trimmed()) + QStringLiteral(": ")
+                + QString::fromStdString(left.reason);
+        text += QStringLiteral("\r\rPlace the Other Words");
+        if (m_desktop.message(text, title, Desktop::Buttons::YesNo, Desktop::Icon::Question) != Desktop::Answer::Yes)
+            return;
+    }
+    m_doc.edit(title, [&layout](Puzzle &q) { PlaceConnectedLayout(q, layout, Sizing::Auto); });
 }
 
 void gridly::cb_putword_Click()

@@ -39,8 +39,11 @@ void gridly::SwitchMode(RunMode mode)
         }
     });
     cr_cw->hide();
-    for (QWidget *control : std::initializer_list<QWidget *>{m_cmd->fr_cmd, m_panel, m_entry})
+    // Hidden and disabled: nothing of the other mode is left for assistive technology to press.
+    for (QWidget *control : std::initializer_list<QWidget *>{m_cmd->fr_cmd, m_panel, m_entry}) {
         control->setVisible(!play);
+        control->setEnabled(!play);
+    }
     m_drag->ShowControl(!play);
     // In play mode Tab goes round the grid and the two clue lists.
     pb->setFocusPolicy(play ? Qt::StrongFocus : Qt::ClickFocus);

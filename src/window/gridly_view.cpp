@@ -32,6 +32,7 @@ void gridly::DisplayGrid()
     pb->move(frame.left() + (frame.width() / 2 - pb->width() / 2) - 1,
              frame.top() + (frame.height() / 2 - pb->height() / 2) - 1);
     m_drag->SetGrid(pb->geometry(), pb->image());
+    pb->setCells(p.gcols, p.grows);
     pb->descriptionChanged();
 }
 

@@ -168,14 +168,23 @@ private slots:
         QCOMPARE(Place(p.Words[2]) + " " + Numbers(p), "(6,1) Down 1 3 2"s);
     }
 
-    void autoSizeWidensTheGridForALongFirstWord()
+    void autoSizeFitsTheGridToALongFirstWord_data()
     {
-        // A first word of 20 letters generated at 16 columns ends in a grid 20 columns wide.
-        Puzzle p = MakePuzzle({{"ABCDEFGHIJKLMNOPQRST"}, {"BOX"}}, 24, 24);
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("20 letters, wider") << "ABCDEFGHIJKLMNOPQRST" << "(20,15)";
+        QTest::newRow("16 letters, a row less") << "ABCDEFGHIJKLMNOP" << "(16,15)";
+    }
+    void autoSizeFitsTheGridToALongFirstWord()
+    {
+        // A first word of 20 letters generated at 16 columns ends in a grid 20 columns wide; one of 16
+        // letters leaves the last of 16 rows empty, and only the rows are cut.
+        QFETCH(QString, word);
+        QFETCH(QString, size);
+        Puzzle p = MakePuzzle({{word.toStdString()}, {"BOX"}}, 24, 24);
         QCOMPARE(Run(p, {Pick(1, 2), ANY, ANY, Pick(2, 2)}, true), 0);
-        QCOMPARE(At(p.gcols, p.grows), "(20,15)"s);
-        QCOMPARE(SolutionRows(p, 20, 4), "ABCDEFGHIJKLMNOPQRST\n#O##################\n"
-                                         "#X##################\n####################"s);
+        QCOMPARE(QString::fromStdString(At(p.gcols, p.grows)), size);
+        QCOMPARE(SolutionRows(p, 5, 4), "ABCDE\n#O###\n#X###\n#####"s);
         QCOMPARE(Numbers(p), "1 2"s);
     }
 

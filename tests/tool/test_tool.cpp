@@ -47,6 +47,18 @@ private slots:
                                         << "gridly-tool: one.txt: Word 2 \"A\" has one letter, so it cannot cross another word\n";
         QTest::newRow("longer than the grid") << QStringList{"make", "long.txt", "out.gly", "--connected", "--size", "15x15"}
                                               << 1 << "gridly-tool: long.txt: Word 2 \"ABCDEFGHIJKLMNOP\" is longer than the grid\n";
+        // Failures after the grid is made: the plain generator, the connected maker leaving a word out, the write.
+        QTest::newRow("generation fails") << QStringList{"make", "long.txt", "out.gly", "--size", "15x15"} << 1
+                                          << "gridly-tool: long.txt: Unabled to Generate Grid. Decrease the Number of Words, "
+                                             "Increase the Grid Size, Or  Try to Generate Again.\n";
+        QTest::newRow("a word left out") << QStringList{"make", "left.txt", "out.gly", "--connected"} << 3
+                                         << "gridly-tool: left.txt: 1 of 3 words does not fit in one connected piece within 24 x 24:\n"
+                                            "gridly-tool: left.txt: Word 3 \"DOG\": no shared letter with the placed words\n"
+                                            "gridly-tool: out.gly: not written; --partial writes the grid without them\n";
+        QTest::newRow("write fails") << QStringList{"make", "left.txt", "none/out.gly", "--connected", "--partial"} << 1
+                                     << "gridly-tool: left.txt: 1 of 3 words does not fit in one connected piece within 24 x 24:\n"
+                                        "gridly-tool: left.txt: Word 3 \"DOG\": no shared letter with the placed words\n"
+                                        "gridly-tool: none/out.gly: No such file or directory\n";
         QTest::newRow("format") << QStringList{"export", "damaged.gly", "out.gly"} << 2
                                 << "gridly-tool: out.gly: the name must end in .ipuz, .puz, .pdf or .html\n";
         QTest::newRow("option of another format") << QStringList{"export", "damaged.gly", "out.html", "--lossy"} << 2
@@ -56,6 +68,12 @@ private slots:
                               << "gridly-tool: --size takes auto or COLSxROWS, each between 15 and 24, not \"30x30\"\n";
         QTest::newRow("option") << QStringList{"check", "a.gly", "--fast"} << 2
                                 << "gridly-tool: unknown option --fast\nusage: gridly-tool check PUZZLE.gly\n";
+        QTest::newRow("effort") << QStringList{"make", "one.txt", "out.gly", "--connected", "--effort", "0"} << 2
+                                << "gridly-tool: --effort takes a whole number from 1 to 1000, not \"0\"\n";
+        QTest::newRow("partial alone") << QStringList{"make", "one.txt", "out.gly", "--partial"} << 2
+                                       << "gridly-tool: --partial goes only with --connected\nusage: gridly-tool make WORDS.txt "
+                                          "OUT.gly [--size auto|COLSxROWS] [--seed N] [--connected [--max-size COLSxROWS] "
+                                          "[--effort N] [--partial]]\n";
     }
     void badInputIsNamedAndWritesNothing()
     {
@@ -67,23 +85,26 @@ private slots:
         WriteBytes(folder.filePath("words.txt"), "cat\tA pet\ndog!\tIt barks\n");
         WriteBytes(folder.filePath("one.txt"), "cat\tA pet\na\tA letter\n");
         WriteBytes(folder.filePath("long.txt"), "cat\tA pet\nabcdefghijklmnop\tLong\n");
+        WriteBytes(folder.filePath("left.txt"), "cat\tA pet\ntea\tA drink\ndog\tIt barks\n");
         WriteBytes(folder.filePath("damaged.gly"), QByteArray("GRIDLYPv1.00)\0", 14));
         WriteBytes(folder.filePath("out.gly"), "old");
         const Run run = Tool(args, folder.path());
         QCOMPARE(run.err, message);
         QCOMPARE(run.status, status);
         QCOMPARE(ReadBytes(folder.filePath("out.gly")), "old");
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 5);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 6);
     }
 
     void makeCheckAndExportAConnectedPuzzle()
     {
-        // make --connected writes a puzzle that check opens as one piece; the same seed gives the same
-        // bytes; it exports to every format; a word .puz cannot hold is refused, and a clue it would
-        // change unless --lossy.
+        // make --connected writes a puzzle that check opens as one piece (a word and a clue as long as the
+        // boxes take among its lines); the same seed gives the same bytes; --partial writes the grid without
+        // the word left out, and --max-size bounds the grid; it exports to every format; a word .puz cannot
+        // hold is refused, and a clue it would change unless --lossy.
         QTemporaryDir folder;
         WriteBytes(folder.filePath("words.txt"),
-                   "cat\tCosts 5 \xE2\x82\xAC at the fair\ncow\tSalt & pepper\nwind\tMoving air\ntown\tSmall city\n");
+                   "cat\tCosts 5 \xE2\x82\xAC at the fair\ncow\tSalt & pepper\nwind\tMoving air\ntown\tSmall city\n"
+                   "abcdefghijklmnopqrstuvwx\tTwenty-four letters, the most a word has\n");
         WriteBytes(folder.filePath("blank.txt"), "ice cream\tCold\n");
         const QStringList make{"make", "words.txt", "a.gly", "--connected", "--seed", "7"};
         QCOMPARE(Tool(make, folder.path()).status, 0);
@@ -91,9 +112,17 @@ private slots:
         QCOMPARE(Tool(make, folder.path()).status, 0);
         QCOMPARE(ReadBytes(folder.filePath("a.gly")), made);
         QCOMPARE(Tool({"check", "a.gly"}, folder.path()).out,
-                 "a.gly: opens: 4 words, 4 in the grid of 15 x 15 cells; 1 piece, 0 words cross nothing\n");
+                 "a.gly: opens: 5 words, 5 in the grid of 15 x 24 cells; 1 piece, 0 words cross nothing\n");
+        WriteBytes(folder.filePath("left.txt"), "cat\tA pet\ntea\tA drink\ndog\tIt barks\n");
+        QCOMPARE(Tool({"make", "left.txt", "p.gly", "--connected", "--partial"}, folder.path()).status, 3);
+        QCOMPARE(Tool({"check", "p.gly"}, folder.path()).out,
+                 "p.gly: opens: 3 words, 2 in the grid of 15 x 15 cells; 1 piece, 0 words cross nothing\n");
+        WriteBytes(folder.filePath("long.txt"), "cat\tA pet\nabcdefghijklmnop\tLong\n");
+        QCOMPARE(Tool({"make", "long.txt", "m.gly", "--connected", "--max-size", "15x16"}, folder.path()).status, 0);
+        QCOMPARE(Tool({"check", "m.gly"}, folder.path()).out,
+                 "m.gly: opens: 2 words, 2 in the grid of 15 x 16 cells; 1 piece, 0 words cross nothing\n");
         const Run lossy = Tool({"export", "a.gly", "a.puz"}, folder.path());
-        QCOMPARE(lossy.err, QString::fromUtf8("gridly-tool: a.gly: cannot be written as .puz: Clue 1 Across \"Costs 5 € at the "
+        QCOMPARE(lossy.err, QString::fromUtf8("gridly-tool: a.gly: cannot be written as .puz: Clue 2 Across \"Costs 5 € at the "
                                               "fair\" would become \"Costs 5 EUR at the fair\" (.puz text is Latin-1); "
                                               "--lossy writes it so\n"));
         QCOMPARE(lossy.status, 1);

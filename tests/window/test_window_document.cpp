@@ -64,7 +64,8 @@ private slots:
         for (const auto &[name, tip] : buttons) {
             auto *button = f->control<QAbstractButton>(name);
             QVERIFY2(button->toolTip() == tip && !button->icon().isNull(), name);
-            QVERIFY2(button->isEnabled() != disabled.contains(name), name);
+            // Its own state: the play strip, out of view, is disabled as a whole in design mode.
+            QVERIFY2(button->isEnabledTo(button->parentWidget()) != disabled.contains(name), name);
         }
         const QString help = f->path(QStringLiteral("gridly.hlp"));
         f->click("cb_help");

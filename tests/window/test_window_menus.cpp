@@ -210,6 +210,32 @@ private slots:
         QCOMPARE(recent->actions().size(), 2);  // the separator and Clear List
     }
 
+    void makeConnectedGridPlacesEveryWordOrAsks()
+    {
+        // Make Connected Grid lays every word out in one piece within the size bars, cut to the words, as one
+        // step; words that do not fit are named with why, and the others are placed only on Yes.
+        start(MakePuzzle({{"APPLE"}, {"PEAR"}, {"PLUM"}, {"LEMON"}, {"MELON"}}, 20, 18));
+        Item(*f, "menu_make_connected")->trigger();
+        QVERIFY(f->desktop.messages.isEmpty() && f->puzzle().nplaced == 5);
+        QCOMPARE(QSize(f->puzzle().gcols, f->puzzle().grows), QSize(15, 15));
+        QCOMPARE(f->window->findChild<QAction *>("undo")->text(), QStringLiteral("&Undo Make Connected Grid"));
+
+        f->desktop.answer(Answer::No);  // no save of the grid just made
+        f->open(FileBytes(MakePuzzle({{"CAT"}, {"ACE"}, {"DOG"}}, 20, 18)), "apart.gly");
+        f->desktop.messages.clear();
+        const QByteArray before = FileBytes(f->puzzle());
+        f->desktop.answer(Answer::No);
+        Item(*f, "menu_make_connected")->trigger();
+        QCOMPARE(f->shown(0), QStringLiteral("These Words Do Not Fit:\rDOG: no shared letter with the placed words"
+                                             "\r\rPlace the Other Words|Make Connected Grid"));
+        QCOMPARE(FileBytes(f->puzzle()), before);
+        f->desktop.answer(Answer::Yes);
+        Item(*f, "menu_make_connected")->trigger();
+        QCOMPARE(f->puzzle().nplaced, 2);
+        Item(*f, "undo")->trigger();
+        QCOMPARE(FileBytes(f->puzzle()), before);
+    }
+
     void aboutNamesVersionLicenceAndQt()
     {
         // About Gridly names the caption's version, the licence and the Qt the program runs on.

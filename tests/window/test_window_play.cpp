@@ -5,7 +5,6 @@
 #include "view/grid_renderer.h"
 #include "window_fixture.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -206,36 +205,6 @@ private slots:
         QVERIFY(!f->enabled("cb_autoword") && !f->enabled("cb_playresetword"));
         f->clickItem("clue_lst_D", 2);
         QVERIFY(f->enabled("cb_autoword") && f->enabled("cb_playresetword"));
-    }
-
-    void assistiveTechnologyReadsNamesAndTheCurrentWord()
-    {
-        // A screen reader hears each picture button by its tooltip and each colour box by its colour; the grid
-        // picture says which word is current and, in play mode, the score.
-        QVERIFY(play(Ring()));
-        const auto read = [this](const char *name, QAccessible::Text text) {
-            return QAccessible::queryAccessibleInterface(f->control(name))->text(text);
-        };
-        for (const QToolButton *button : f->window->findChildren<QToolButton *>())
-            QCOMPARE(QAccessible::queryAccessibleInterface(const_cast<QToolButton *>(button))->text(QAccessible::Name),
-                     button->toolTip());
-        QCOMPARE(read("ck_valid_word", QAccessible::Name), QStringLiteral("Valid Word Indicator on/off"));
-        QCOMPARE(read("pb", QAccessible::Name), QStringLiteral("Crossword Grid"));
-        QCOMPARE(read("pb", QAccessible::Description), QStringLiteral("No word chosen. 0 out of 4 words are Correct!"));
-        f->clickItem("clue_lst_D", 2);
-        QCOMPARE(read("pb", QAccessible::Description), QStringLiteral("2 Down, 3 letters. 0 out of 4 words are Correct!"));
-
-        f->click(QStringLiteral("cb_dsng"));
-        f->click(QStringLiteral("cl_gbox_4"));
-        QCOMPARE(read("cl_gbox_4", QAccessible::Name) + "|" + read("cl_gbox_4", QAccessible::Description),
-                 QStringLiteral("Black|Chosen grid colour"));
-        QCOMPARE(read("cl_gbox_0", QAccessible::Name) + "|" + read("cl_gbox_0", QAccessible::Description),
-                 QStringLiteral("White|"));
-        f->addWord(QStringLiteral("OWL"), QStringLiteral("Night bird"));
-        f->clickRow(4);
-        QCOMPARE(read("pb", QAccessible::Description), QStringLiteral("Not in the grid, 3 letters"));
-        f->clickRow(1);  // COW runs down, so the direction control offers across
-        QCOMPARE(read("drg_change", QAccessible::Name), QStringLiteral("Across"));
     }
 
     void saveInDesignModeStoresTheAnswersAndKeepsTheCurrentWord()

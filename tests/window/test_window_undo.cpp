@@ -61,6 +61,9 @@ void Step(WindowFixture &f, const QString &step)
     } else if (step.startsWith("Generate")) {
         f.desktop.answer(Answer::Yes);
         f.click(step.contains("Auto") ? "cb_procAutosz" : "cb_procfixsize");
+    } else if (step == "Make Connected Grid") {
+        f.desktop.answer(Answer::Yes);  // when a word does not fit: place the others
+        f.window->findChild<QAction *>("menu_make_connected")->trigger();
     } else if (step == "Take Word Out of Grid") {
         f.clickRow(0);
         f.window->findChild<QAction *>("menu_take_out")->trigger();
@@ -119,7 +122,7 @@ private slots:
         QTest::addColumn<QString>("name");  // on the Edit menu
         QTest::addColumn<bool>("play");
         const QStringList design{"Add A Word", "Update Current Word", "Delete Current Word", "Auto Put Word in Grid",
-                                 "Take Word Out of Grid",
+                                 "Take Word Out of Grid", "Make Connected Grid",
                                  "Generate (Auto Size)", "Generate (Fixed Size)", "Move Words Up", "Move Words Right",
                                  "Move Words Down", "Move Words Left", "Set to Minimun Size", "Change Grid Size",
                                  "Clear Grid", "Change Grid Box Color"};
