@@ -135,9 +135,10 @@ private slots:
 
     void aPuzzleMadeSavedAndSolvedWithTheKeyboardAlone()
     {
-        // With key events only: three words typed and added with Enter, a grid generated and saved with Space on
-        // buttons reached with Tab (the focus staying on them), play entered with Enter, each clue chosen in its
-        // list with Home and Down and its letters typed, and Exit pressed from the play strip.
+        // With key events only: three words typed and added with Enter, one chosen in the word list with Down,
+        // a colour chosen with the arrows and Space, a grid generated and saved with Space on buttons reached
+        // with Tab (the focus staying on them), play entered with Enter, each clue chosen in its list with Home
+        // and Down and its letters typed, and Exit pressed from the play strip.
         f = std::make_unique<WindowFixture>();
         QVERIFY(f->start());
         const auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
@@ -155,6 +156,15 @@ private slots:
             key(Qt::Key_Return);
         }
         QCOMPARE(f->puzzle().nwords, 3);
+        QVERIFY(tabTo("fr_winp"));
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        QVERIFY(f->puzzle().curw == 2 && QApplication::focusWidget() == f->control("fr_winp"));
+        QVERIFY(tabTo("cl_gbox_0"));
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        key(Qt::Key_Space);
+        QVERIFY(f->puzzle().gboxidx == 4 && QApplication::focusWidget() == f->control("cl_gbox_4"));
         QVERIFY(tabTo("cb_procAutosz"));
         f->desktop.answer(Desktop::Answer::Yes);
         key(Qt::Key_Space);
