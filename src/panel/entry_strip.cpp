@@ -73,7 +73,6 @@ EntryStrip::EntryStrip(QWidget *window, PuzzleDocument &document, Desktop &deskt
                                 QStringLiteral("updateword"));
     cb_delword = PictureButton(this, "cb_delword", 9770, 410, QStringLiteral("Delete Current Word"),
                                QStringLiteral("deleteword"));
-    cb_addword->setFocusPolicy(Qt::TabFocus);  // Enter in the clue box leads here
     cb_clear =
         PictureButton(this, "cb_clear", 10215, 410, QStringLiteral("Clear Input Area"), QStringLiteral("clearinput"));
 
@@ -84,7 +83,8 @@ EntryStrip::EntryStrip(QWidget *window, PuzzleDocument &document, Desktop &deskt
     connect(inp_word, &QLineEdit::textEdited, this, &EntryStrip::inp_word_Edited);
     connect(inp_word, &QLineEdit::textChanged, this, &EntryStrip::inp_word_Change);
     connect(inp_clue, &QLineEdit::textEdited, this, &EntryStrip::inp_clue_Edited);
-    for (QWidget *control : std::initializer_list<QWidget *>{inp_word, inp_clue, cb_addword})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{inp_word, inp_clue, cb_addword, cb_updtword, cb_delword, cb_clear})
         control->installEventFilter(this);
 }
 
@@ -119,6 +119,11 @@ void EntryStrip::EnableCommands(const CommandStates &states)
     cb_delword->setEnabled(states.cb_delword);
 }
 
+QWidgetList EntryStrip::TabOrder() const
+{
+    return {inp_word, inp_clue, cb_addword, cb_updtword, cb_delword, cb_clear};
+}
+
 void EntryStrip::FocusWordBox()
 {
     if (inp_word->isVisible())
@@ -134,8 +139,12 @@ bool EntryStrip::eventFilter(QObject *watched, QEvent *event)
         return true;  // not taken by the box: the key reaches the puzzle's Undo or Redo
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == cb_addword && IsEnter(key)) {
-            cb_addword->click();
+        // Its buttons leave the focus where their commands put it, in the box
+        // where the next word is typed.
+        auto *button = qobject_cast<QToolButton *>(watched);
+        if (button && (IsEnter(key) || key->key() == Qt::Key_Space) && key->modifiers() == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                button->click();
             return true;
         }
         if (watched == inp_word)

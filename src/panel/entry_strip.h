@@ -27,6 +27,8 @@ public:
     void ShowCurrentWord();
     void EnableCommands(const CommandStates &states);
     void FocusWordBox();
+    // Its controls in the order Tab visits them.
+    QWidgetList TabOrder() const;
     void ClearTitle() { setTitle({}); }
 
 signals:

@@ -9,6 +9,9 @@
 #include "view/widget_text.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -25,6 +28,7 @@ WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(wind
 {
     setObjectName(QStringLiteral("fr_winp"));
     setAccessibleName(QStringLiteral("Word list"));
+    setFocusPolicy(Qt::TabFocus);
     PlaceTwips(this, 8565, -60, 3330, 6195);
     lb_wind = LabelAt(this, "lb_wind", {}, 15, 210, 90, 390);
     SetBackground(lb_wind, Qt::red);
@@ -49,6 +53,7 @@ WordPanel::WordPanel(QWidget *window, PuzzleDocument &document) : QGroupBox(wind
     w_scroll = new QScrollBar(Qt::Vertical, this);
     w_scroll->setObjectName(QStringLiteral("w_scroll"));
     w_scroll->setAccessibleName(QStringLiteral("Scroll word list"));
+    w_scroll->setFocusPolicy(Qt::TabFocus);
     PlaceTwips(w_scroll, 3030, 225, 225, 5280);
     w_scroll->setRange(1, 1);
     w_scroll->setSingleStep(1);
@@ -88,6 +93,42 @@ void WordPanel::DispWInp()
             lb_wind->show();
         }
     }
+}
+
+QWidgetList WordPanel::TabOrder()
+{
+    return {this, w_scroll};
+}
+
+void WordPanel::keyPressEvent(QKeyEvent *event)
+{
+    const int nwords = m_doc.puzzle().nwords;
+    const int curw = m_doc.puzzle().curw;
+    int w = 0;
+    switch (event->key()) {
+    case Qt::Key_Up: w = curw > 1 ? curw - 1 : 1; break;
+    case Qt::Key_Down: w = curw == 0 ? m_doc.wtop() : qMin(curw + 1, nwords); break;
+    case Qt::Key_Home: w = 1; break;
+    case Qt::Key_End: w = nwords; break;
+    default: QGroupBox::keyPressEvent(event); return;
+    }
+    if (w < 1 || w > nwords)
+        return;
+    PressRowOf(w);
+    setFocus(Qt::OtherFocusReason);  // chosen from the keyboard: the next key is the panel's too
+}
+
+// With the keyboard focus, the rows show the style's focus frame around them.
+void WordPanel::paintEvent(QPaintEvent *event)
+{
+    QGroupBox::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = QRect(w_inp.front()->geometry().topLeft(), w_inp.back()->geometry().bottomRight()).adjusted(-2, -2, 2, 2);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 // The wheel over the rows scrolls the list as it does over the scroll bar.

@@ -2,7 +2,8 @@
 // beside the current word's row, the scroll bar, the word count, and the row
 // lit as a drop target while a word is dragged over it. It reads the
 // document to show it, and scrolling moves the document's first row shown; a
-// press on a row chooses that row's word for the window.
+// press on a row chooses that row's word for the window, and so do the
+// arrow keys when the panel has the focus.
 #pragma once
 
 #include "panel/drag_geometry.h"
@@ -32,6 +33,8 @@ public:
     // The program chooses word w: brought into view, its row is pressed.
     void PressRowOf(int w);
     PanelPlace Place() const;
+    // The panel (its rows) and its scroll bar, in the order Tab visits them.
+    QWidgetList TabOrder();
 
     // While a word is dragged over the panel from row `index` (x, y in twips
     // from that row's corner), lying in `zone`: a row may light up as the
@@ -42,6 +45,10 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // With the focus, Up, Down, Home and End choose a word as a press on its
+    // row does, and the focus stays in the panel.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 signals:
     void rowPressed(int w);  // 0: a row without a word

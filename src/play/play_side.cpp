@@ -7,6 +7,7 @@
 #include "play/play_key_codes.h"
 #include "play/play_keys.h"
 #include "view/background.h"
+#include "view/button_keys.h"
 #include "view/cell_geometry.h"
 #include "view/design_controls.h"
 #include "view/shape_box.h"
@@ -93,7 +94,7 @@ PlaySide::PlaySide(QWidget *window, QWidget *logoFrame, QWidget *grid, PuzzleDoc
     connect(ck_valid_word, &QToolButton::toggled, this, &PlaySide::ck_valid_word_Click);
     // A release over a play button comes before its click and gives the grid the keys.
     for (QToolButton *button : {cb_autoword, cb_playresetword, cb_playreset, ck_valid_word, cb_dsng, cb_exit2})
-        connect(button, &QToolButton::released, this, &PlaySide::gridFocusWanted);
+        OnMouseRelease(button, [this] { emit gridFocusWanted(); });
     connect(clue_lst_A, &ClueList::chosen, this, &PlaySide::clue_lst_A_Click);
     connect(clue_lst_D, &ClueList::chosen, this, &PlaySide::clue_lst_D_Click);
     connect(&m_doc, &PuzzleDocument::changed, this, &PlaySide::PuzzleChanged);
@@ -149,6 +150,11 @@ void PlaySide::ShowStrip(bool show)
     m_strip->setEnabled(show);
 }
 
+QWidgetList PlaySide::TabOrder() const
+{
+    return {clue_lst_A, clue_lst_D, ck_valid_word, cb_autoword, cb_playreset, cb_playresetword, cb_dsng, cb_exit2};
+}
+
 void PlaySide::cb_exit2_Click()
 {
     emit exitChosen();
@@ -202,7 +208,9 @@ void PlaySide::ChooseClue(ClueList *list, ClueList *other)
         m_doc.setCursor({});
     }
     other->clearSelection();  // its own handler finds nothing selected
-    emit gridFocusWanted();
+    // Chosen from the keyboard in the list, the next clue is chosen there too.
+    if (!list->hasFocus())
+        emit gridFocusWanted();
 }
 
 // The cursor goes to the word's first cell through the word's clue, as a
@@ -246,6 +254,10 @@ bool PlaySide::WantsKey(const QKeyEvent *event) const
         || ((focus == clue_lst_A || focus == clue_lst_D)
             && (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End)))
         return false;
+    // A play button reached with the keyboard is pressed with Space or Enter,
+    // a word being current or not: Get Word and Clear Current Word need one.
+    if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) && focus && focus->parentWidget() == m_strip)
+        return false;
     const Puzzle &p = m_doc.puzzle();
     return p.curw >= 1 && p.curw <= p.nwords && WordInPlayGrid(p.Words[p.curw]);
 }
@@ -267,6 +279,10 @@ bool PlaySide::Form_KeyDown(QKeyEvent *event)
         m_doc.update([&](Puzzle &p) { return PlayKeyDown(p, cursor, key.keycode, key.shift); });
     m_doc.setCursor(outcome.cursor);
     PlaceCursorBox();
+    // A key typed while a clue list has the focus goes to the grid, and the focus with it.
+    const QWidget *focus = clue_lst_A->window()->focusWidget();
+    if (focus == clue_lst_A || focus == clue_lst_D)
+        emit gridFocusWanted();
     return true;
 }
 

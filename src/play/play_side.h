@@ -11,6 +11,7 @@
 #include "undo/puzzle_document.h"
 
 #include <QObject>
+#include <QWidget>
 
 class ClueList;
 class QKeyEvent;
@@ -37,6 +38,8 @@ public:
     bool WantsKey(const QKeyEvent *event) const;
     // "Design", from its button or the menu.
     void cb_dsng_Click();
+    // Its controls in the order Tab visits them.
+    QWidgetList TabOrder() const;
 
 signals:
     void lookChanged();  // the indicator changed how right words are drawn

@@ -3,7 +3,10 @@
 #include "view/background.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -48,6 +51,7 @@ ColourBox::ColourBox(QWidget *parent, int index, const QColor &color, const QStr
     pal.setColor(QPalette::WindowText, qGray(color.rgb()) < 128 ? Qt::white : Qt::black);
     setPalette(pal);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setChosen(false);
 }
 
@@ -67,4 +71,47 @@ void ColourBox::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         click();
+}
+
+void ColourBox::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    const QPoint way = key == Qt::Key_Left ? QPoint(-1, 0) : key == Qt::Key_Right ? QPoint(1, 0)
+                     : key == Qt::Key_Up   ? QPoint(0, -1) : key == Qt::Key_Down ? QPoint(0, 1) : QPoint();
+    if (way.isNull()) {
+        QFrame::keyPressEvent(event);
+        return;
+    }
+    // The nearest box that way, the boxes being laid out in rows.
+    ColourBox *next = nullptr;
+    int nearest = 0;
+    for (ColourBox *box : parentWidget()->findChildren<ColourBox *>(Qt::FindDirectChildrenOnly)) {
+        const QPoint step = box->geometry().center() - geometry().center();
+        const int along = step.x() * way.x() + step.y() * way.y();
+        const int across = way.x() != 0 ? step.y() : step.x();
+        const int distance = along + 4 * qAbs(across);
+        if (along > 0 && (!next || distance < nearest)) {
+            next = box;
+            nearest = distance;
+        }
+    }
+    if (next)
+        next->setFocus(Qt::TabFocusReason);
+}
+
+// A box with the keyboard focus shows the style's focus frame inside it.
+void ColourBox::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

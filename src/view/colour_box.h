@@ -1,5 +1,6 @@
 // One of the six grid colour boxes: a patch of colour that shows a single-line
-// border while it is the chosen one, and reports a click with its index. To
+// border while it is the chosen one, and reports a click with its index. Tab
+// reaches it; the arrow keys go round the boxes. To
 // assistive technology it is a button named by its colour, whose press
 // action is the click; the chosen one's description says so.
 #pragma once
@@ -22,6 +23,9 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Space and Enter choose the box; the arrows move the focus to the box beside.
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_index;

@@ -1,5 +1,6 @@
 #include "view/design_controls.h"
 
+#include "view/button_keys.h"
 #include "view/shape_box.h"
 #include "view/svg_icon.h"
 #include "view/twips.h"
@@ -56,6 +57,7 @@ QToolButton *PictureButton(QWidget *parent, const char *name, int left, int top,
     button->setIcon(Icon(icon));
     const int px = TwipsToPixels(size);
     button->setIconSize(QSize(px - 4, px - 4));
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);  // reached with Tab; a click leaves the focus where it is
+    PressWithKeys(button);
     return button;
 }

@@ -34,6 +34,7 @@ QLabel *LabelAt(QWidget *parent, const char *name, const QString &caption, int l
 QFrame *LineAt(QWidget *parent, int left, int top, int width, int height, QFrame::Shape shape);
 ShapeBox *ShapeAt(QWidget *parent, const char *name, const QColor &border, int left, int top, int width, int height);
 // A square button showing a picture and a tooltip, which is also its
-// accessible name; it never takes the focus.
+// accessible name. Tab reaches it, and Space and Enter press it (a click
+// leaves the focus where it was).
 QToolButton *PictureButton(QWidget *parent, const char *name, int left, int top, const QString &tip,
                            const QString &icon, int size = 420);

@@ -37,7 +37,7 @@ GridPicture::GridPicture(QWidget *parent) : QWidget(parent)
     static const bool accessible = (QAccessible::installFactory(AccessibleGridFactory), true);
     Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void GridPicture::setImage(const QImage &image)
@@ -98,6 +98,13 @@ void GridPicture::paintEvent(QPaintEvent *event)
     const qreal ratio = m_image.devicePixelRatio();
     QPainter painter(this);
     painter.drawImage(area, m_image, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    // Reached with the keyboard, the grid's outline takes the focus colour (the
+    // style's focus frame would tint every cell); the picture itself, printed
+    // and dragged over, stays the grid alone.
+    if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 void GridPicture::mousePressEvent(QMouseEvent *event)

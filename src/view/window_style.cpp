@@ -83,6 +83,8 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
     if (control != CC_ScrollBar || !bar || !IsSizeBar(widget)) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control == CC_ScrollBar)
+            drawFocus(option, painter, widget);
         return;
     }
     painter->save();
@@ -94,6 +96,19 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     painter->setBrush(SIZE_BAR_HANDLE);
     painter->drawRoundedRect(SizeBarHandle(*bar), 2, 2);
     painter->restore();
+    drawFocus(option, painter, widget);
+}
+
+// A scroll bar reached from the keyboard shows the focus frame around its
+// handle's track, as the other controls do; Fusion draws none for it.
+void WindowStyle::drawFocus(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    if (!(option->state & State_HasFocus))
+        return;
+    QStyleOptionFocusRect focus;
+    focus.QStyleOption::operator=(*option);
+    focus.rect = option->rect;
+    proxy()->drawPrimitive(PE_FrameFocusRect, &focus, painter, widget);
 }
 
 QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,

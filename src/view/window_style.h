@@ -4,7 +4,8 @@
 // makes Qt load every image-format plugin it has (the SVG module among them)
 // before the first paint, and a stretched picture is pixel-doubled on a
 // high-density screen. The grid-size bars (SizeBar) are drawn and laid out
-// here too, which is much cheaper at start-up than a style sheet.
+// here too, which is much cheaper at start-up than a style sheet, and scroll
+// bars show a focus frame when the keyboard reaches them.
 #pragma once
 
 #include <QProxyStyle>
@@ -20,4 +21,7 @@ public:
                             const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget = nullptr) const override;
+
+private:
+    void drawFocus(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
 };

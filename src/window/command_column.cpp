@@ -18,6 +18,7 @@ QScrollBar *MakeSizeBar(QWidget *parent, Qt::Orientation orientation)
     auto *bar = new SizeBar(orientation, parent);
     bar->setRange(GRIDMIN, GRIDMAX);
     bar->setPageStep(1);
+    bar->setFocusPolicy(Qt::TabFocus);  // the arrow keys change the size
     return bar;
 }
 
@@ -106,6 +107,15 @@ void CommandColumn::ShowSize(int cols, int rows)
     scr_grows->setValue(rows);
     lb_gcols->setText(QString::number(cols));
     lb_grows->setText(QString::number(rows));
+}
+
+QWidgetList CommandColumn::TabOrder() const
+{
+    return {cl_gbox[0],     cl_gbox[1],    cl_gbox[2],      cl_gbox[5],    cl_gbox[4],     cl_gbox[3],
+            scr_gcols,      scr_grows,     cb_resize,       mv_words[0],   mv_words[3],    mv_words[1],
+            mv_words[2],    cb_procfixsize, cb_procAutosz,  cb_putword,    cb_cleargrid,   cb_play,
+            cb_help,        ck_gridwrd,    cb_print,        cb_new,        cb_open,        cb_save,
+            cb_exit};
 }
 
 void CommandColumn::ChooseColour(int index)

@@ -24,6 +24,8 @@ struct CommandColumn {
     void ShowSize(int cols, int rows);
     // Only the chosen colour box shows its border.
     void ChooseColour(int index);
+    // Its controls in the order Tab visits them: down the column, each row left to right.
+    QWidgetList TabOrder() const;
 
     QGroupBox *fr_cmd = nullptr;
     std::array<ColourBox *, 6> cl_gbox{};

@@ -6,6 +6,7 @@
 #include "play/play_grid.h"
 #include "play/play_side.h"
 #include "view/accessible_scroll_bar.h"
+#include "view/button_keys.h"
 #include "view/colour_box.h"
 #include "view/design_controls.h"
 #include "view/grid_description.h"
@@ -93,7 +94,7 @@ void gridly::connectControls()
     const CommandColumn &c = *m_cmd;
     const auto click = [this](QToolButton *button, void (gridly::*handler)()) {
         connect(button, &QToolButton::clicked, this, handler);
-        connect(button, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
+        OnMouseRelease(button, [this] { m_entry->FocusWordBox(); });
     };
     click(c.cb_new, &gridly::cb_new_Click);
     click(c.cb_open, &gridly::cb_open_Click);
@@ -107,12 +108,12 @@ void gridly::connectControls()
     click(c.cb_cleargrid, &gridly::cb_cleargrid_Click);
     // The box's change, not its click: a screen reader's toggle changes it without a click.
     connect(c.ck_gridwrd, &QToolButton::toggled, this, &gridly::ck_gridwrd_Click);
-    connect(c.ck_gridwrd, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
+    OnMouseRelease(c.ck_gridwrd, [this] { m_entry->FocusWordBox(); });
     click(c.cb_print, &gridly::cb_print_Click);
     click(c.cb_play, &gridly::cb_play_Click);
     for (int i = 0; i < 4; ++i) {
         QToolButton *button = c.mv_words[std::size_t(i)];
-        connect(button, &QToolButton::released, m_entry, &EntryStrip::FocusWordBox);
+        OnMouseRelease(button, [this] { m_entry->FocusWordBox(); });
         connect(button, &QToolButton::clicked, this, [this, i] { mv_words_Click(i); });
     }
     for (ColourBox *box : c.cl_gbox)
@@ -169,6 +170,12 @@ void gridly::connectControls()
     connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
 
     connectMenus();
+    // Tab follows the window's layout: the entry strip, the word panel, the
+    // grid, the command column; in play mode the grid, the lists, the play strip.
+    const QWidgetList order = m_entry->TabOrder() + m_panel->TabOrder() + QWidgetList{pb} + m_cmd->TabOrder()
+                              + m_play->TabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     // The window sees every key before the control that has the focus.
     qApp->installEventFilter(this);
 }

@@ -22,6 +22,7 @@ void gridly::cb_play_Click()
     // Across from the top of the grid frame, Down to the bottom of the entry
     // strip, each half the space between, so that they meet.
     m_play->Enter(sh_fr->x() + sh_fr->width() + 3, sh_fr2->y(), m_entry->y() + m_entry->height());
+    pb->setFocus(Qt::OtherFocusReason);  // the box that had it is gone with design mode
 }
 
 void gridly::SwitchMode(RunMode mode)
@@ -45,16 +46,17 @@ void gridly::SwitchMode(RunMode mode)
         control->setEnabled(!play);
     }
     m_drag->ShowControl(!play);
-    // In play mode Tab goes round the grid and the two clue lists.
-    pb->setFocusPolicy(play ? Qt::StrongFocus : Qt::ClickFocus);
 
     fr_logo->resize((play ? sh_fr2->width() : m_cmd->fr_cmd->width()), fr_logo->height());
     const int left = (play ? static_cast<QWidget *>(fr_logo) : m_entry)->x();
     sh_fr->move(left + 1, sh_fr->y());
     sh_fr2->move(left, sh_fr2->y());
     DisplayGrid();
-    // Play mode dropped the current word: the panel says so; and the menus follow the mode.
-    if (!play)
+    // Play mode dropped the current word: the panel says so, and the word box
+    // takes the keys; the menus follow the mode.
+    if (!play) {
         DispWInp();
+        m_entry->FocusWordBox();
+    }
     SetCmdButtons();
 }

@@ -6,6 +6,8 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 
@@ -129,6 +131,68 @@ private slots:
         for (const char *name : {"cb_dsng", "clue_lst_A"})
             QVERIFY2(unreachable(name), name);
         QVERIFY(!unreachable("cb_procAutosz") && !unreachable("scr_gcols"));
+    }
+
+    void aPuzzleMadeSavedAndSolvedWithTheKeyboardAlone()
+    {
+        // With key events only: three words typed and added with Enter, one chosen in the word list with Down,
+        // a colour chosen with the arrows and Space, a grid generated and saved with Space on buttons reached
+        // with Tab (the focus staying on them), play entered with Enter, each clue chosen in its list with Home
+        // and Down and its letters typed, and Exit pressed from the play strip.
+        f = std::make_unique<WindowFixture>();
+        QVERIFY(f->start());
+        const auto key = [](int k) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(k)); };
+        const auto tabTo = [&](const char *name) {
+            for (int i = 0; i < 80 && QApplication::focusWidget() != f->control(name); ++i)
+                key(Qt::Key_Tab);
+            return QApplication::focusWidget() == f->control(name);
+        };
+        QVERIFY(tabTo("inp_word"));
+        for (const auto &[word, clue] : {std::pair{"cat", "A pet"}, {"cow", "It gives milk"}, {"ten", "Two fives"}}) {
+            f->type(word);
+            key(Qt::Key_Return);
+            f->type(clue);
+            key(Qt::Key_Return);
+            key(Qt::Key_Return);
+        }
+        QCOMPARE(f->puzzle().nwords, 3);
+        QVERIFY(tabTo("fr_winp"));
+        key(Qt::Key_Down);
+        key(Qt::Key_Down);
+        QVERIFY(f->puzzle().curw == 2 && QApplication::focusWidget() == f->control("fr_winp"));
+        QVERIFY(tabTo("cl_gbox_0"));
+        key(Qt::Key_Right);
+        key(Qt::Key_Down);
+        key(Qt::Key_Space);
+        QVERIFY(f->puzzle().gboxidx == 4 && QApplication::focusWidget() == f->control("cl_gbox_4"));
+        QVERIFY(tabTo("cb_procAutosz"));
+        f->desktop.answer(Desktop::Answer::Yes);
+        key(Qt::Key_Space);
+        QVERIFY(f->puzzle().nplaced == 3 && QApplication::focusWidget() == f->control("cb_procAutosz"));
+        QVERIFY(tabTo("cb_save"));
+        f->desktop.chooseFile(f->path("keys.gly"));
+        key(Qt::Key_Space);
+        QVERIFY(!f->puzzle().changed && QFile::exists(f->path("keys.gly")));
+        QVERIFY(tabTo("cb_play"));
+        key(Qt::Key_Return);
+        QVERIFY(f->window->document().playing() && QApplication::focusWidget() == f->control("pb"));
+        for (const char *list : {"clue_lst_A", "clue_lst_D"}) {
+            for (int row = 1; row < f->control<QListWidget>(list)->count(); ++row) {
+                QVERIFY(tabTo(list));
+                key(Qt::Key_Home);
+                for (int down = 0; down < row; ++down)
+                    key(Qt::Key_Down);
+                const WordEntry &word = f->puzzle().Words[f->puzzle().curw];
+                for (const char letter : word.word.trimmed())
+                    key(Qt::Key_A + (letter - 'A'));
+            }
+        }
+        QCOMPARE(f->control<QLabel>("lb_playstat")->text(), QStringLiteral("Crossword Completed!!!"));
+        QVERIFY(tabTo("cb_exit2"));
+        f->desktop.answer(Desktop::Answer::No);
+        key(Qt::Key_Space);
+        QVERIFY(f->desktop.ended);
+        QCOMPARE(f->shown(0), QStringLiteral("Process a New Crossword Grid|New Grid"));
     }
 };
 

@@ -106,19 +106,21 @@ private slots:
     void theKeyboardReachesBothClueListsAndChoosesThere()
     {
         // Tab goes round the grid and the two lists, Shift+Tab back; Down, End and Home in a list choose as a click
-        // does, and the grid takes the focus for typing.
+        // does and keep the focus there for the next choice, and a letter typed goes to the grid with the focus.
         QVERIFY(play(Ring()));
         const auto key = [this](Qt::Key key) { QTest::keyClick(f->window->focusWidget(), key); };
         f->clickItem("clue_lst_A", 1);  // CAT: play takes every other key now
         key(Qt::Key_Tab);
         key(Qt::Key_Down);
         f->type(QStringLiteral("W"));
-        QVERIFY(f->puzzle().curw == 4 && f->puzzle().Pgrid(1, 3) == 'W');
-        for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End, Qt::Key_Backtab})
+        QVERIFY(f->puzzle().curw == 4 && f->puzzle().Pgrid(1, 3) == 'W' && f->window->focusWidget() == f->control("pb"));
+        for (const Qt::Key k : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End})
             key(k);
         QVERIFY(f->puzzle().curw == 3 && f->window->focusWidget() == f->control("clue_lst_D"));
         key(Qt::Key_Home);
-        QVERIFY(f->puzzle().curw == 0 && !f->visible("cr_cw"));
+        QVERIFY(f->puzzle().curw == 0 && !f->visible("cr_cw") && f->window->focusWidget() == f->control("clue_lst_D"));
+        key(Qt::Key_Backtab);
+        QCOMPARE(f->window->focusWidget(), f->control("clue_lst_A"));
     }
 
     void typingAWholePuzzleCompletesIt()
