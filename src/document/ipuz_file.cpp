@@ -70,12 +70,17 @@ ExportFile WriteIpuzFile(const Puzzle &p, std::string_view title, bool withAnswe
             (word.across ? joinedRight : joinedDown).insert({word.cellCol(k), word.cellRow(k)});
         numbers[{word.col, word.row}] = word.number;
     }
-    // The empty-cell value is 0 unless a cell holds the digit 0.
-    bool zero = false;
-    for (int r = 1; r <= grid.rows; ++r)
-        zero = zero || grid.solution[std::size_t(r - 1)].find('0') != std::string::npos
-            || (withAnswers && grid.answers[std::size_t(r - 1)].find('0') != std::string::npos);
-    const std::string empty = zero ? "\"_\"" : "0";
+    // The empty-cell value is none of the file's letters: 0 unless a cell
+    // holds the digit 0, else "_", or "__" when a cell holds "_" too (a word
+    // read from a file may hold any character, and a cell holds one).
+    const auto holds = [&](char letter) {
+        for (int r = 1; r <= grid.rows; ++r)
+            if (grid.solution[std::size_t(r - 1)].find(letter) != std::string::npos
+                || (withAnswers && grid.answers[std::size_t(r - 1)].find(letter) != std::string::npos))
+                return true;
+        return false;
+    };
+    const std::string empty = !holds('0') ? "0" : !holds('_') ? "\"_\"" : "\"__\"";
 
     const auto puzzleCell = [&](int c, int r) {
         if (!grid.hasLetter(c, r))
