@@ -131,8 +131,8 @@ private slots:
         QTest::newRow("swap in the panel") << "Drag OWL onto EGG" << "Drag OWL" << false;
         QTest::newRow("drag onto the grid") << "Drag EGG onto the grid" << "Drag EGG" << false;
         QTest::newRow("drag off the grid") << "Drag WIN off the grid" << "Drag WIN" << false;
-        for (const QString &step : {"Get Word", "Clear Current Word", "Clear All Words", "Typing in 1 Across"})
-            QTest::newRow(qPrintable(step)) << step << step << true;
+        for (const char *step : {"Get Word", "Clear Current Word", "Clear All Words", "Typing in 1 Across"})
+            QTest::newRow(step) << QString(step) << QString(step) << true;
     }
     void everyStepUndoesAndRedoesExactly()
     {
