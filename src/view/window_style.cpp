@@ -3,6 +3,7 @@
 #include "view/size_bar.h"
 
 #include <QGroupBox>
+#include <QIconEngine>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -22,6 +23,43 @@ QColor Shade(const QColor &under, int alpha)
     const auto shade = [alpha](int channel) { return (channel * (255 - alpha) + 127) / 255; };
     return QColor(shade(under.red()), shade(under.green()), shade(under.blue()));
 }
+
+// Two chevrons pointing the way the hidden items are, drawn at whatever size is
+// asked for.
+class ChevronIcon : public QIconEngine {
+public:
+    explicit ChevronIcon(Qt::Orientation orientation) : m_orientation(orientation) {}
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const qreal side = qMin(rect.width(), rect.height());
+        const QPointF centre = QRectF(rect).center();
+        const qreal arm = side / 4;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(mode == QIcon::Disabled ? Qt::gray : Qt::black, qMax<qreal>(1, side / 12)));
+        for (const qreal shift : {-arm / 2, arm / 2}) {
+            const QPointF tip = centre + (m_orientation == Qt::Horizontal ? QPointF(shift + arm / 2, 0)
+                                                                          : QPointF(0, shift + arm / 2));
+            const QPointF back = m_orientation == Qt::Horizontal ? QPointF(-arm / 2, arm) : QPointF(arm, -arm / 2);
+            const QPointF other = m_orientation == Qt::Horizontal ? QPointF(-arm / 2, -arm) : QPointF(-arm, -arm / 2);
+            painter->drawPolyline(QPolygonF({tip + back, tip, tip + other}));
+        }
+        painter->restore();
+    }
+    // The engine's own pixmap() paints over memory it has not cleared.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, picture.rect(), mode, state);
+        return picture;
+    }
+    QIconEngine *clone() const override { return new ChevronIcon(m_orientation); }
+
+private:
+    Qt::Orientation m_orientation;
+};
 
 bool IsSizeBar(const QWidget *widget)
 {
@@ -132,4 +170,13 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
     default:  // no arrows, no first or last buttons
         return {};
     }
+}
+
+QIcon WindowStyle::standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const
+{
+    if (icon == SP_ToolBarHorizontalExtensionButton)
+        return QIcon(new ChevronIcon(Qt::Horizontal));
+    if (icon == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new ChevronIcon(Qt::Vertical));
+    return QProxyStyle::standardIcon(icon, option, widget);
 }

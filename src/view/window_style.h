@@ -5,7 +5,9 @@
 // before the first paint, and a stretched picture is pixel-doubled on a
 // high-density screen. The grid-size bars (SizeBar) are drawn and laid out
 // here too, which is much cheaper at start-up than a style sheet, and scroll
-// bars show a focus frame when the keyboard reaches them.
+// bars show a focus frame when the keyboard reaches them. The menu bar's
+// overflow button gets a chevron drawn with the painter: Fusion's picture for
+// it is a file read through the image plugins at start-up, as above.
 #pragma once
 
 #include <QProxyStyle>
@@ -21,6 +23,8 @@ public:
                             const QWidget *widget = nullptr) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl sub,
                          const QWidget *widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 
 private:
     void drawFocus(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
