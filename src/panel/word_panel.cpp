@@ -5,13 +5,12 @@
 #include "panel/word_moves.h"
 #include "view/background.h"
 #include "view/design_controls.h"
+#include "view/focus_frame.h"
 #include "view/twips.h"
 #include "view/widget_text.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -122,13 +121,8 @@ void WordPanel::keyPressEvent(QKeyEvent *event)
 void WordPanel::paintEvent(QPaintEvent *event)
 {
     QGroupBox::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = QRect(w_inp.front()->geometry().topLeft(), w_inp.back()->geometry().bottomRight()).adjusted(-2, -2, 2, 2);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    DrawFocusFrame(this, QRect(w_inp.front()->geometry().topLeft(), w_inp.back()->geometry().bottomRight())
+                             .adjusted(-2, -2, 2, 2));
 }
 
 // The wheel over the rows scrolls the list as it does over the scroll bar.

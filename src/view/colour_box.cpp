@@ -1,12 +1,11 @@
 #include "view/colour_box.h"
 
 #include "view/background.h"
+#include "view/focus_frame.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace {
 
@@ -107,11 +106,5 @@ void ColourBox::keyPressEvent(QKeyEvent *event)
 void ColourBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(2, 2, -2, -2);
-    QPainter painter(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    DrawFocusFrame(this, rect().adjusted(2, 2, -2, -2));
 }
