@@ -121,8 +121,9 @@ void WordPanel::keyPressEvent(QKeyEvent *event)
 void WordPanel::paintEvent(QPaintEvent *event)
 {
     QGroupBox::paintEvent(event);
-    DrawFocusFrame(this, QRect(w_inp.front()->geometry().topLeft(), w_inp.back()->geometry().bottomRight())
-                             .adjusted(-2, -2, 2, 2));
+    DrawFocusFrame(
+        this,
+        QRect(w_inp.front()->geometry().topLeft(), w_inp.back()->geometry().bottomRight()).adjusted(-2, -2, 2, 2));
 }
 
 // The wheel over the rows scrolls the list as it does over the scroll bar.

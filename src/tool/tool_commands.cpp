@@ -210,114 +210,156 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
     return WriteOut(out, file.bytes, err) ? EXIT_DONE : EXIT_REFUSED;
 }
 
-int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
+namespace {
+
+// What a make command line asks for, checked.
+struct MakeOptions {
+    std::string words, out;
+    std::pair<int, int> size;  // {0, 0} for auto
+    std::pair<int, int> maxSize;
+    int effort = CONNECTED_EFFORT;
+    std::optional<uint64_t> seed;
+    bool connected = false;
+    bool partial = false;
+};
+
+template <typename Number>
+bool ReadWholeNumber(const std::string &text, Number &value)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// The options of make, or nullopt after saying what is wrong with them.
+std::optional<MakeOptions> ReadMakeOptions(const std::vector<std::string> &args, std::ostream &err)
 {
     const auto parsed =
         Parse(args, 2, {"--connected", "--partial"}, {"--size", "--seed", "--max-size", "--effort"}, MAKE_USAGE, err);
     if (!parsed)
-        return EXIT_USAGE;
-    const std::string &words = parsed->files[0];
-    const std::string &out = parsed->files[1];
+        return std::nullopt;
     const auto option = [&](const std::string &name) {
         const auto found = parsed->options.find(name);
         return found == parsed->options.end() ? std::optional<std::string>() : found->second;
     };
-    if (!out.ends_with(".gly")) {
-        err << Where(out) << "the name must end in .gly\n";
-        return EXIT_USAGE;
+    MakeOptions options;
+    options.words = parsed->files[0];
+    options.out = parsed->files[1];
+    if (!options.out.ends_with(".gly")) {
+        err << Where(options.out) << "the name must end in .gly\n";
+        return std::nullopt;
     }
-    const bool connected = option("--connected").has_value();
+    options.connected = option("--connected").has_value();
+    options.partial = option("--partial").has_value();
     for (const char *name : {"--max-size", "--effort", "--partial"}) {
-        if (option(name) && !connected) {
+        if (option(name) && !options.connected) {
             err << "gridly-tool: " << name << " goes only with --connected\nusage: gridly-tool " << MAKE_USAGE << "\n";
-            return EXIT_USAGE;
+            return std::nullopt;
         }
     }
     const auto size = ParseSize(option("--size").value_or("auto"));
     if (!size) {
         err << "gridly-tool: --size takes auto or COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX
             << ", not \"" << *option("--size") << "\"\n";
-        return EXIT_USAGE;
+        return std::nullopt;
     }
+    options.size = *size;
     const auto maxSize =
         ParseSize(option("--max-size").value_or(std::to_string(GRIDMAX) + "x" + std::to_string(GRIDMAX)));
     if (!maxSize || maxSize->first == 0) {
         err << "gridly-tool: --max-size takes COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX << ", not \""
             << *option("--max-size") << "\"\n";
-        return EXIT_USAGE;
+        return std::nullopt;
     }
+    options.maxSize = *maxSize;
     if (option("--max-size") && size->first != 0) {
         err << "gridly-tool: --max-size goes only with --size auto\nusage: gridly-tool " << MAKE_USAGE << "\n";
-        return EXIT_USAGE;
+        return std::nullopt;
     }
-    int effort = CONNECTED_EFFORT;
     if (const auto text = option("--effort")) {
-        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), effort);
-        if (error != std::errc() || end != text->data() + text->size() || effort < 1 || effort > CONNECTED_EFFORT_MAX) {
+        if (!ReadWholeNumber(*text, options.effort) || options.effort < 1 || options.effort > CONNECTED_EFFORT_MAX) {
             err << "gridly-tool: --effort takes a whole number from 1 to " << CONNECTED_EFFORT_MAX << ", not \""
                 << *text << "\"\n";
-            return EXIT_USAGE;
+            return std::nullopt;
         }
     }
-    std::unique_ptr<ProgramRandom> random = std::make_unique<ProgramRandom>();
-    if (const auto seed = option("--seed")) {
-        uint64_t value = 0;
-        const auto [end, error] = std::from_chars(seed->data(), seed->data() + seed->size(), value);
-        if (error != std::errc() || end != seed->data() + seed->size()) {
-            err << "gridly-tool: --seed takes a whole number, not \"" << *seed << "\"\n";
-            return EXIT_USAGE;
+    if (const auto text = option("--seed")) {
+        uint64_t seed = 0;
+        if (!ReadWholeNumber(*text, seed)) {
+            err << "gridly-tool: --seed takes a whole number, not \"" << *text << "\"\n";
+            return std::nullopt;
         }
-        random = std::make_unique<ProgramRandom>(value);
+        options.seed = seed;
     }
+    return options;
+}
 
-    const FileRead file = ReadWholeFile(QPath(words));
+// Lays the words out as one connected piece; when some do not fit, names them
+// and says whether the grid of the others is still to be written.
+int MakeConnected(Puzzle &p, const MakeOptions &options, Sizing sizing, const RandomSource &random, std::ostream &err)
+{
+    const ConnectedLimits limits{sizing == Sizing::Fixed ? p.gcols : options.maxSize.first,
+                                 sizing == Sizing::Fixed ? p.grows : options.maxSize.second, options.effort};
+    if (const std::string refusal = ConnectedRefusal(p, limits.maxCols, limits.maxRows); !refusal.empty()) {
+        err << Where(options.words) << refusal << "\n";
+        return EXIT_REFUSED;
+    }
+    const ConnectedLayout layout = MakeConnectedLayout(p, limits, random);
+    int status = EXIT_DONE;
+    if (!layout.complete()) {
+        const std::size_t left = layout.leftOut.size();
+        err << Where(options.words) << left << " of " << p.nwords << (left == 1 ? " words does" : " words do")
+            << " not fit in one connected piece within " << limits.maxCols << " x " << limits.maxRows << ":\n";
+        for (const LeftOutWord &word : layout.leftOut)
+            err << Where(options.words) << "Word " << word.word + 1 << " \"" << p.Words[word.word + 1].word.trimmed()
+                << "\": " << word.reason << "\n";
+        if (!options.partial) {
+            err << Where(options.out) << "not written; --partial writes the grid without them\n";
+            return EXIT_PARTIAL;
+        }
+        status = EXIT_PARTIAL;
+    }
+    PlaceConnectedLayout(p, layout, sizing);
+    return status;
+}
+
+}  // namespace
+
+int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &err)
+{
+    const std::optional<MakeOptions> options = ReadMakeOptions(args, err);
+    if (!options)
+        return EXIT_USAGE;
+    ProgramRandom random = options->seed ? ProgramRandom(*options->seed) : ProgramRandom();
+
+    const FileRead file = ReadWholeFile(QPath(options->words));
     if (!file.error.isEmpty()) {
-        err << Where(words) << file.error.toStdString() << "\n";
+        err << Where(options->words) << file.error.toStdString() << "\n";
         return EXIT_REFUSED;
     }
     WordListRead list = ReadWordList(std::string_view(file.bytes.constData(), std::size_t(file.bytes.size())));
     if (!list.refusal.empty()) {
-        err << Where(words) << list.refusal << "\n";
+        err << Where(options->words) << list.refusal << "\n";
         return EXIT_REFUSED;
     }
     Puzzle &p = list.puzzle;
-    const Sizing sizing = size->first == 0 ? Sizing::Auto : Sizing::Fixed;
+    const Sizing sizing = options->size.first == 0 ? Sizing::Auto : Sizing::Fixed;
     if (sizing == Sizing::Fixed) {
-        p.gcols = p.gcolsmin = int16_t(size->first);
-        p.grows = p.growsmin = int16_t(size->second);
+        p.gcols = p.gcolsmin = int16_t(options->size.first);
+        p.grows = p.growsmin = int16_t(options->size.second);
     }
     int status = EXIT_DONE;
-    if (connected) {
-        const ConnectedLimits limits{sizing == Sizing::Fixed ? p.gcols : maxSize->first,
-                                     sizing == Sizing::Fixed ? p.grows : maxSize->second, effort};
-        if (const std::string refusal = ConnectedRefusal(p, limits.maxCols, limits.maxRows); !refusal.empty()) {
-            err << Where(words) << refusal << "\n";
-            return EXIT_REFUSED;
-        }
-        const ConnectedLayout layout = MakeConnectedLayout(p, limits, random->source());
-        if (!layout.complete()) {
-            // The words left out and why; the grid of the others only when asked for.
-            const std::size_t left = layout.leftOut.size();
-            err << Where(words) << left << " of " << p.nwords << (left == 1 ? " words does" : " words do")
-                << " not fit in one connected piece within " << limits.maxCols << " x " << limits.maxRows << ":\n";
-            for (const LeftOutWord &word : layout.leftOut)
-                err << Where(words) << "Word " << word.word + 1 << " \"" << p.Words[word.word + 1].word.trimmed()
-                    << "\": " << word.reason << "\n";
-            if (!option("--partial")) {
-                err << Where(out) << "not written; --partial writes the grid without them\n";
-                return EXIT_PARTIAL;
-            }
-            status = EXIT_PARTIAL;
-        }
-        PlaceConnectedLayout(p, layout, sizing);
-    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random->source())
-                                        : GenerateFixedSize(p, random->source()))) {
+    if (options->connected) {
+        status = MakeConnected(p, *options, sizing, random.source(), err);
+        if (status != EXIT_DONE && !(status == EXIT_PARTIAL && options->partial))
+            return status;
+    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random.source())
+                                        : GenerateFixedSize(p, random.source()))) {
         std::string text(GenerateFailedText(sizing));
         std::replace(text.begin(), text.end(), '\r', ' ');
-        err << Where(words) << text << "\n";
+        err << Where(options->words) << text << "\n";
         return EXIT_REFUSED;
     }
-    return WriteOut(out, WritePuzzleFile(p), err) ? status : EXIT_REFUSED;
+    return WriteOut(options->out, WritePuzzleFile(p), err) ? status : EXIT_REFUSED;
 }
 
 int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)

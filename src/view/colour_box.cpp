@@ -79,8 +79,14 @@ void ColourBox::keyPressEvent(QKeyEvent *event)
         click();
         return;
     }
-    const QPoint way = key == Qt::Key_Left ? QPoint(-1, 0) : key == Qt::Key_Right ? QPoint(1, 0)
-                     : key == Qt::Key_Up   ? QPoint(0, -1) : key == Qt::Key_Down ? QPoint(0, 1) : QPoint();
+    QPoint way;
+    switch (key) {
+    case Qt::Key_Left: way = {-1, 0}; break;
+    case Qt::Key_Right: way = {1, 0}; break;
+    case Qt::Key_Up: way = {0, -1}; break;
+    case Qt::Key_Down: way = {0, 1}; break;
+    default: break;
+    }
     if (way.isNull()) {
         QFrame::keyPressEvent(event);
         return;

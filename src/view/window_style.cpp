@@ -38,8 +38,8 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         painter->setPen(QPen(mode == QIcon::Disabled ? Qt::gray : Qt::black, qMax<qreal>(1, side / 12)));
         for (const qreal shift : {-arm / 2, arm / 2}) {
-            const QPointF tip = centre + (m_orientation == Qt::Horizontal ? QPointF(shift + arm / 2, 0)
-                                                                          : QPointF(0, shift + arm / 2));
+            const QPointF tip =
+                centre + (m_orientation == Qt::Horizontal ? QPointF(shift + arm / 2, 0) : QPointF(0, shift + arm / 2));
             const QPointF back = m_orientation == Qt::Horizontal ? QPointF(-arm / 2, arm) : QPointF(arm, -arm / 2);
             const QPointF other = m_orientation == Qt::Horizontal ? QPointF(-arm / 2, -arm) : QPointF(-arm, -arm / 2);
             painter->drawPolyline(QPolygonF({tip + back, tip, tip + other}));
