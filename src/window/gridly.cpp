@@ -89,6 +89,21 @@ const QImage &gridly::gridImage() const
 
 void gridly::connectControls()
 {
+    connectCommands();
+    connectParts();
+    connectMenus();
+    // Tab follows the window's layout: the entry strip, the word panel, the
+    // grid, the command column; in play mode the grid, the lists, the play strip.
+    const QWidgetList order = m_entry->TabOrder() + m_panel->TabOrder() + QWidgetList{pb} + m_cmd->TabOrder()
+                              + m_play->TabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    // The window sees every key before the control that has the focus.
+    qApp->installEventFilter(this);
+}
+
+void gridly::connectCommands()
+{
     // The window's own controls. A release over a command button comes before
     // its click and puts the keyboard focus where the next typing belongs.
     const CommandColumn &c = *m_cmd;
@@ -130,7 +145,10 @@ void gridly::connectControls()
     pb->setCellDescriber([this](int col, int row) {
         return WidgetText(CellDescription(m_doc.puzzle(), col, row, {m_doc.playing(), m_play->ValidWord()}));
     });
+}
 
+void gridly::connectParts()
+{
     // Every change to the puzzle, whoever asked for it, comes back as what changed.
     connect(&m_doc, &PuzzleDocument::changed, this, &gridly::PuzzleChanged);
     connect(&m_doc, &PuzzleDocument::historyChanged, this, &gridly::ShowHistory);
@@ -168,16 +186,6 @@ void gridly::connectControls()
     connect(m_play, &PlaySide::gridFocusWanted, pb, [this] { pb->setFocus(); });
     connect(m_play, &PlaySide::designChosen, this, [this] { SwitchMode(RunMode::Design); });
     connect(m_play, &PlaySide::exitChosen, this, &gridly::cb_exit_Click);
-
-    connectMenus();
-    // Tab follows the window's layout: the entry strip, the word panel, the
-    // grid, the command column; in play mode the grid, the lists, the play strip.
-    const QWidgetList order = m_entry->TabOrder() + m_panel->TabOrder() + QWidgetList{pb} + m_cmd->TabOrder()
-                              + m_play->TabOrder();
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    // The window sees every key before the control that has the focus.
-    qApp->installEventFilter(this);
 }
 
 // Each item runs the handler of the command it names.

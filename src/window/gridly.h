@@ -54,6 +54,8 @@ protected:
 
 private:
     void connectControls();
+    void connectCommands();
+    void connectParts();
     void connectMenus();
     void PuzzleChanged(Changes what);
     void ShowHistory();
