@@ -44,7 +44,6 @@ void gridly::Generate(Sizing sizing)
                           Desktop::Buttons::Ok, Desktop::Icon::Information);
 }
 
-// The connected maker on the panel's words, within the size the bars show.
 // The connected maker on the panel's words, no larger than the size bars
 // show; the grid is cut to the words as Generate (Auto Size) cuts it. Words
 // that do not fit are named, and the others placed only when the user says so.
