@@ -184,6 +184,7 @@ void PuzzleDocument::clearHistory()
 
 void PuzzleDocument::markSaved()
 {
+    m_state.puzzle.changed = false;  // tells nothing: no control shows it
     m_savedBytes = SavedBytes(puzzle());
 }
 

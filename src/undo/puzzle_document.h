@@ -124,8 +124,8 @@ public:
     void redo();
     // New and every Open start an empty history.
     void clearHistory();
-    // The puzzle as it is now is what its file holds: a step that brings it
-    // back to this leaves it unchanged.
+    // The puzzle as it is now is what its file holds: it is unchanged, and a
+    // step that brings it back to this leaves it unchanged.
     void markSaved();
 
     // For the step commands: the state is replaced by one from the history.

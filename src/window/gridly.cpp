@@ -135,9 +135,6 @@ void gridly::connectCommands()
         connect(box, &ColourBox::clicked, this, &gridly::cl_gbox_Click);
     connect(c.scr_gcols, &QScrollBar::valueChanged, this, &gridly::scr_gcols_Change);
     connect(c.scr_grows, &QScrollBar::valueChanged, this, &gridly::scr_grows_Change);
-    // A size bar held with the mouse changes the size as it moves; its release ends one step.
-    for (QScrollBar *bar : {c.scr_gcols, c.scr_grows})
-        bar->installEventFilter(this);
     connect(pb, &GridPicture::mousePressed, this, &gridly::pb_MouseDown);
     pb->setDescriber([this] {
         return WidgetText(GridDescription(m_doc.puzzle(), m_doc.playing() ? ScoreCaption(m_doc.puzzle()) : ""));
@@ -279,6 +276,7 @@ bool gridly::eventFilter(QObject *watched, QEvent *event)
         if (mine && m_doc.playing() && m_play->Form_KeyDown(static_cast<QKeyEvent *>(event)))
             return true;
         break;
+    // A size bar held with the mouse changes the size as it moves; its release ends one step.
     case QEvent::MouseButtonPress:
         if (watched == m_cmd->scr_gcols || watched == m_cmd->scr_grows)
             m_doc.beginStep(QStringLiteral("Change Grid Size"));

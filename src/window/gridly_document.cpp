@@ -136,7 +136,9 @@ bool gridly::Form_Load()
     m_drag->SetDirectionControl(Direction::Across);
     m_cmd->ShowSize(GRIDMAX, GRIDMAX);
     cb_new_Click();
-    setWindowTitle(QStringLiteral("Gridly"));
+    // Emptying the empty puzzle changed nothing, yet the start shows it whole.
+    DispWInp();
+    DisplayGrid();
     SetCmdButtons();
 
     const CommandLineFile start =
@@ -168,7 +170,6 @@ bool gridly::Form_Load()
     m_opensrc = OpenSource::Program;
     if (savedMode == RunMode::Play)
         cb_play_Click();
-    m_doc.update([](Puzzle &p) { p.changed = false; });
     m_doc.markSaved();
     return true;
 }
@@ -202,10 +203,6 @@ void gridly::NewPuzzle()
     m_doc.setWtop(1);
     m_doc.clearHistory();
     m_doc.markSaved();
-    // Emptying an empty puzzle changes nothing, yet the start shows it whole.
-    DispWInp();
-    DisplayGrid();
-    SetCmdButtons();
 }
 
 void gridly::cb_save_Click()
@@ -235,7 +232,6 @@ void gridly::cb_save_Click()
         // Only a file that was written becomes the puzzle's file.
         m_doc.setFile(QFileInfo(path).fileName().toStdString(), path.toStdString());
         m_refusedFile = false;
-        m_doc.update([](Puzzle &p) { p.changed = false; });
         m_doc.markSaved();
         m_recent->add(path);
         setWindowTitle(Caption(m_doc.fname()));
@@ -284,45 +280,49 @@ void gridly::ShowRecent()
     m_menu->clearRecent->setEnabled(!paths.isEmpty());
 }
 
-// Opens the file at path, asked for or remembered. Open itself empties the
-// puzzle before it reads: a file refused leaves an empty puzzle.
+// Opens the file at path, asked for or remembered. A file refused leaves an
+// empty puzzle; one that is not a Gridly file keeps its names, so that it is
+// not remembered at the end.
 void gridly::OpenFile(const QString &chosen)
 {
     const bool interactive = m_opensrc == OpenSource::Program;
-    if (interactive) {
-        NewPuzzle();
-        m_doc.setFile(QFileInfo(chosen).fileName().toStdString(), chosen.toStdString());
-    }
-    const QString path = FromUtf8(m_doc.fpath());
+    const std::string fname = interactive ? QFileInfo(chosen).fileName().toStdString() : m_doc.fname();
+    const std::string fpath = interactive ? chosen.toStdString() : m_doc.fpath();
+    const QString path = FromUtf8(fpath);
     const FileRead file = ReadWholeFile(path);
     const PuzzleFileRead read = file.error.isEmpty() ? ReadPuzzleFile(file.bytes.toStdString()) : PuzzleFileRead{};
     if (read.status == PuzzleFileStatus::NotGridly) {
+        NewPuzzle();
+        m_doc.setFile(fname, fpath);
         m_refusedFile = true;
         m_desktop.message(QStringLiteral("Invalid Gridly File"), QStringLiteral("Open - Version ERROR"),
                           Desktop::Buttons::Ok, Desktop::Icon::Critical);
         return;
     }
     if (read.status == PuzzleFileStatus::Failed) {
+        NewPuzzle();
         if (interactive) {
             const QString reason = file.error.isEmpty() ? FromUtf8(read.failure) : file.error;
             m_desktop.message(reason + QLatin1Char('\r') + QStringLiteral("File: ") + path,
                               QStringLiteral("Open Error"), Desktop::Buttons::Ok, Desktop::Icon::Critical);
         }
-        NewPuzzle();
         return;
     }
 
     m_desktop.setWaitCursor(true);
     m_refusedFile = false;
-    setWindowTitle(Caption(m_doc.fname()));
+    m_doc.setFile(fname, fpath);
+    setWindowTitle(Caption(fname));
+    m_doc.setWtop(1);
+    // Emptied and read in one change: the window shows the opened puzzle once.
     m_doc.update([&read](Puzzle &p) {
+        ClearWordList(p);
+        ResetWords(p);
         ApplyPuzzleFile(p, read.contents);
         if (p.complete())
             PwordsToPgrid(p);
         ChooseGridColour(p, read.contents.gboxidx);
-        p.changed = false;
     });
-    m_doc.setWtop(1);
     m_doc.clearHistory();
     m_doc.markSaved();
     m_recent->add(path);
