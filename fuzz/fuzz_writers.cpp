@@ -37,13 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size)
             AutoPutWord(p);
             p.curw = 0;
         }
-    bool placed = p.nwords > 0;
-    for (int w = 1; w <= p.nwords; ++w)
-        placed = placed && p.Words[w].placed();
     PwordsToPgrid(p);
     const std::string fault = CheckInvariants(p);
     FUZZ_CHECK(fault.empty(), fault);
-    if (!placed) {
+    if (!p.complete()) {
         FUZZ_CHECK(!WriteIpuzFile(p, title, true).refusal.empty() && !WritePuzFile(p, title, true, true).refusal.empty()
                        && !WriteWebPage(p, title).refusal.empty(),
                    "a puzzle with a word out of the grid, or none, was written");

@@ -36,3 +36,18 @@ std::string WordName(const ExportWord &word)
 {
     return "Word " + std::to_string(word.index) + " \"" + Cp1252ToUtf8(word.text) + "\"";
 }
+
+std::vector<ExportWord> ListOrder(const ExportGrid &grid)
+{
+    std::vector<ExportWord> words = grid.words;
+    std::sort(words.begin(), words.end(), [](const ExportWord &a, const ExportWord &b) { return a.index < b.index; });
+    return words;
+}
+
+std::string WordName(const Puzzle &p, int i)
+{
+    ExportWord word;
+    word.index = i;
+    word.text = p.Words[i].word.trimmed();
+    return WordName(word);
+}

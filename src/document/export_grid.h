@@ -53,3 +53,7 @@ std::string ReadExportGrid(const Puzzle &p, ExportGrid &grid);
 
 // "Word 3 "CASTLE"" (UTF-8): how refusals name a word.
 std::string WordName(const ExportWord &word);
+std::string WordName(const Puzzle &p, int i);
+
+// The grid's words in the order of the word list.
+std::vector<ExportWord> ListOrder(const ExportGrid &grid);

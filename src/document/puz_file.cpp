@@ -151,9 +151,7 @@ ExportFile WritePuzFile(const Puzzle &p, std::string_view title, bool withAnswer
     ExportGrid grid;
     if (std::string refusal = ReadExportGrid(p, grid); !refusal.empty())
         return {{}, refusal};
-    std::vector<ExportWord> listOrder = grid.words;
-    std::sort(listOrder.begin(), listOrder.end(), [](const auto &a, const auto &b) { return a.index < b.index; });
-    for (const ExportWord &word : listOrder)
+    for (const ExportWord &word : ListOrder(grid))
         if (std::string fault = WordFault(grid, word); !fault.empty())
             return {{}, fault};
     if (std::string fault = RunFault(grid); !fault.empty())

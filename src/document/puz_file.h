@@ -33,8 +33,6 @@ struct PuzTextChange {
     std::string what;    // "The title", "Clue 3 Across"
     std::string before;  // UTF-8
     std::string after;   // UTF-8: what a .puz reader will show
-
-    bool operator==(const PuzTextChange &) const = default;
 };
 
 // The first text, in the file's order (the title, then the clues by number,

@@ -97,15 +97,13 @@ std::string Colour(Rgb rgb)
 // solution row by row ("#" where no word runs) scrambled, and the storage key.
 std::string PuzzleData(const ExportGrid &grid)
 {
-    std::vector<ExportWord> listOrder = grid.words;
-    std::sort(listOrder.begin(), listOrder.end(), [](const auto &a, const auto &b) { return a.index < b.index; });
     std::string solution;
     for (const std::string &row : grid.solution)
         solution += row;
     std::string data = "{\"cols\":" + std::to_string(grid.cols) + ",\"rows\":" + std::to_string(grid.rows)
         + ",\"block\":\"" + Colour(grid.background) + "\",\"words\":[";
     const char *separator = "\n";
-    for (const ExportWord &word : listOrder) {
+    for (const ExportWord &word : ListOrder(grid)) {
         data += separator + ("[" + std::to_string(word.number)) + "," + (word.across ? "1," : "0,")
             + std::to_string(word.col) + "," + std::to_string(word.row) + "," + std::to_string(word.length) + ","
             + JsonQuoted(Cp1252ToUtf8(word.clue), JsonMarkup::HtmlSafe) + "]";

@@ -15,7 +15,7 @@ void ConnectedCanvas::clear(CanvasLimit limit)
     for (std::vector<int16_t> &cells : m_open)
         cells.clear();
     m_count.fill(0);
-    m_placed = m_crossings = 0;
+    m_placed = 0;
     m_minC = m_maxC = m_minR = m_maxR = 0;
 }
 
@@ -82,7 +82,6 @@ void ConnectedCanvas::write(const std::string &w, CanvasPlace at)
     const uint8_t dir = at.across ? ACROSS : DOWN;
     for (int k = 0; k < len; ++k) {
         const int i = index(at.across ? at.col + k : at.col, at.across ? at.row : at.row + k);
-        m_crossings += m_letters[std::size_t(i)] != 0 ? 1 : 0;
         m_letters[std::size_t(i)] = w[std::size_t(k)];
         m_dirs[std::size_t(i)] |= dir;
     }

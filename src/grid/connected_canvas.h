@@ -30,8 +30,8 @@ struct CanvasLimit {
 // Why a place for a word is not legal, for telling the user.
 enum class PlaceFault {
     None,    // legal
-    NoRoom,  // past the limit, or against a letter it would not share
-    Clash,   // it has room but crosses a word at another letter, or runs along one
+    NoRoom,  // past the limit, beside a letter it would not share, or along a word
+    Clash,   // it has room but crosses a word at a letter it does not share
 };
 
 class ConnectedCanvas {
@@ -93,9 +93,6 @@ public:
     }
 
     int placed() const { return m_placed; }
-    int crossingCount() const { return m_crossings; }
-    int minCol() const { return m_minC; }
-    int minRow() const { return m_minR; }
     int cols() const { return m_placed ? m_maxC - m_minC + 1 : 0; }
     int rows() const { return m_placed ? m_maxR - m_minR + 1 : 0; }
     int area() const { return cols() * rows(); }
@@ -123,7 +120,6 @@ private:
     std::array<std::vector<int16_t>, 256> m_open;
     std::array<int, 256> m_count;  // the cells holding each letter
     int m_placed = 0;
-    int m_crossings = 0;
     int m_minC = 0, m_maxC = 0, m_minR = 0, m_maxR = 0;
     mutable int64_t m_checks = 0;
 };

@@ -1,5 +1,6 @@
 #include "grid/connected_grid.h"
 
+#include "document/export_grid.h"
 #include "document/puzzle_grid.h"
 
 #include <algorithm>
@@ -8,7 +9,7 @@ std::string ConnectedRefusal(const Puzzle &p, int maxCols, int maxRows)
 {
     for (int i = 1; i <= p.nwords; ++i) {
         const std::string text = p.Words[i].word.trimmed();
-        const std::string name = "Word " + std::to_string(i) + " \"" + text + "\"";
+        const std::string name = WordName(p, i);
         if (p.nwords > 1 && text.size() == 1)
             return name + " has one letter, so it cannot cross another word";
         if (int(text.size()) > std::max(maxCols, maxRows))

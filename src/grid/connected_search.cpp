@@ -119,7 +119,6 @@ private:
     mutable std::vector<int16_t> m_owner =
         std::vector<int16_t>(std::size_t(ConnectedCanvas::SIDE * ConnectedCanvas::SIDE * 2), -1);
     const int64_t m_budget;
-    int m_tries = 0;
     int64_t m_work = 0;  // places scored or looked at again, words laid: with the canvas's checks, the work
 };
 
@@ -489,7 +488,6 @@ ConnectedLayout Search::run()
         std::vector<CanvasPlace> places(static_cast<std::size_t>(n));
         fill(places);
         State state = settle(std::move(places));
-        ++m_tries;
         for (int i = 0; i < n; ++i)
             m_pull[std::size_t(i)] += state.places[std::size_t(i)].col == 0 ? LEFT_OUT : 0;
         if (t == 0 || state.beats(best))
@@ -516,7 +514,6 @@ ConnectedLayout Search::run()
             continue;
         }
         State next = refill(ruin(current), limit);
-        ++m_tries;
         for (int i = 0; i < n; ++i)
             m_pull[std::size_t(i)] += next.places[std::size_t(i)].col == 0 ? LEFT_OUT : 0;
         stalled = next.placed > current.placed ? 0 : stalled + 1;
@@ -546,9 +543,6 @@ ConnectedLayout Search::run()
     }
     layout.cols = best.cols;
     layout.rows = best.rows;
-    layout.crossings = best.crossings;
-    layout.tries = m_tries;
-    layout.steps = steps();
     return layout;
 }
 

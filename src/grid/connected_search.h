@@ -39,9 +39,6 @@ struct ConnectedLayout {
     std::vector<LeftOutWord> leftOut;    // in list order; empty when every word is placed
     int cols = 0;                        // the extent of the placed words
     int rows = 0;
-    int crossings = 0;  // cells two words share
-    int tries = 0;      // the work done: whole fills and repairs, and steps
-    int64_t steps = 0;
     bool complete() const { return leftOut.empty(); }
 };
 

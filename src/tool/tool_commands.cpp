@@ -195,16 +195,17 @@ int RunExport(const std::vector<std::string> &args, std::ostream &, std::ostream
     if (extension == ".ipuz")
         file = WriteIpuzFile(p, title, answers);
     else if (extension == ".puz")
-        file = WritePuzFile(p, title, answers, lossy);
+        file = WritePuzFile(p, title, answers, true);
     else
         file = WriteWebPage(p, title);
     if (!file.refusal.empty()) {
-        err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal;
-        // A text .puz would change is the one refusal an option overrides.
-        const auto change = extension == ".puz" && !lossy ? FirstPuzTextChange(p, title) : std::nullopt;
-        if (change && file.refusal == PuzTextChangeText(*change))
-            err << "; --lossy writes it so";
-        err << "\n";
+        err << Where(puzzle) << "cannot be written as " << extension << ": " << file.refusal << "\n";
+        return EXIT_REFUSED;
+    }
+    // A text .puz would change is the one refusal an option overrides.
+    if (const auto change = extension == ".puz" && !lossy ? FirstPuzTextChange(p, title) : std::nullopt) {
+        err << Where(puzzle) << "cannot be written as .puz: " << PuzTextChangeText(*change)
+            << "; --lossy writes it so\n";
         return EXIT_REFUSED;
     }
     return WriteOut(out, file.bytes, err) ? EXIT_DONE : EXIT_REFUSED;
@@ -216,7 +217,7 @@ namespace {
 struct MakeOptions {
     std::string words, out;
     std::pair<int, int> size;  // {0, 0} for auto
-    std::pair<int, int> maxSize;
+    std::pair<int, int> maxSize{GRIDMAX, GRIDMAX};
     int effort = CONNECTED_EFFORT;
     std::optional<uint64_t> seed;
     bool connected = false;
@@ -263,17 +264,18 @@ std::optional<MakeOptions> ReadMakeOptions(const std::vector<std::string> &args,
         return std::nullopt;
     }
     options.size = *size;
-    const auto maxSize =
-        ParseSize(option("--max-size").value_or(std::to_string(GRIDMAX) + "x" + std::to_string(GRIDMAX)));
-    if (!maxSize || maxSize->first == 0) {
-        err << "gridly-tool: --max-size takes COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX << ", not \""
-            << *option("--max-size") << "\"\n";
-        return std::nullopt;
-    }
-    options.maxSize = *maxSize;
-    if (option("--max-size") && size->first != 0) {
-        err << "gridly-tool: --max-size goes only with --size auto\nusage: gridly-tool " << MAKE_USAGE << "\n";
-        return std::nullopt;
+    if (const auto text = option("--max-size")) {
+        const auto maxSize = ParseSize(*text);
+        if (!maxSize || maxSize->first == 0) {
+            err << "gridly-tool: --max-size takes COLSxROWS, each between " << GRIDMIN << " and " << GRIDMAX
+                << ", not \"" << *text << "\"\n";
+            return std::nullopt;
+        }
+        if (size->first != 0) {
+            err << "gridly-tool: --max-size goes only with --size auto\nusage: gridly-tool " << MAKE_USAGE << "\n";
+            return std::nullopt;
+        }
+        options.maxSize = *maxSize;
     }
     if (const auto text = option("--effort")) {
         if (!ReadWholeNumber(*text, options.effort) || options.effort < 1 || options.effort > CONNECTED_EFFORT_MAX) {
@@ -293,8 +295,8 @@ std::optional<MakeOptions> ReadMakeOptions(const std::vector<std::string> &args,
     return options;
 }
 
-// Lays the words out as one connected piece; when some do not fit, names them
-// and says whether the grid of the others is still to be written.
+// Lays the words out as one connected piece and writes it; when some do not
+// fit, names them, and writes the grid of the others only with --partial.
 int MakeConnected(Puzzle &p, const MakeOptions &options, Sizing sizing, const RandomSource &random, std::ostream &err)
 {
     const ConnectedLimits limits{sizing == Sizing::Fixed ? p.gcols : options.maxSize.first,
@@ -310,8 +312,7 @@ int MakeConnected(Puzzle &p, const MakeOptions &options, Sizing sizing, const Ra
         err << Where(options.words) << left << " of " << p.nwords << (left == 1 ? " words does" : " words do")
             << " not fit in one connected piece within " << limits.maxCols << " x " << limits.maxRows << ":\n";
         for (const LeftOutWord &word : layout.leftOut)
-            err << Where(options.words) << "Word " << word.word + 1 << " \"" << p.Words[word.word + 1].word.trimmed()
-                << "\": " << word.reason << "\n";
+            err << Where(options.words) << WordName(p, word.word + 1) << ": " << word.reason << "\n";
         if (!options.partial) {
             err << Where(options.out) << "not written; --partial writes the grid without them\n";
             return EXIT_PARTIAL;
@@ -319,7 +320,7 @@ int MakeConnected(Puzzle &p, const MakeOptions &options, Sizing sizing, const Ra
         status = EXIT_PARTIAL;
     }
     PlaceConnectedLayout(p, layout, sizing);
-    return status;
+    return WriteOut(options.out, WritePuzzleFile(p), err) ? status : EXIT_REFUSED;
 }
 
 }  // namespace
@@ -347,19 +348,15 @@ int RunMake(const std::vector<std::string> &args, std::ostream &, std::ostream &
         p.gcols = p.gcolsmin = int16_t(options->size.first);
         p.grows = p.growsmin = int16_t(options->size.second);
     }
-    int status = EXIT_DONE;
-    if (options->connected) {
-        status = MakeConnected(p, *options, sizing, random.source(), err);
-        if (status != EXIT_DONE && !(status == EXIT_PARTIAL && options->partial))
-            return status;
-    } else if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random.source())
-                                        : GenerateFixedSize(p, random.source()))) {
+    if (options->connected)
+        return MakeConnected(p, *options, sizing, random.source(), err);
+    if (!(sizing == Sizing::Auto ? GenerateAutoSize(p, random.source()) : GenerateFixedSize(p, random.source()))) {
         std::string text(GenerateFailedText(sizing));
         std::replace(text.begin(), text.end(), '\r', ' ');
         err << Where(options->words) << text << "\n";
         return EXIT_REFUSED;
     }
-    return WriteOut(options->out, WritePuzzleFile(p), err) ? status : EXIT_REFUSED;
+    return WriteOut(options->out, WritePuzzleFile(p), err) ? EXIT_DONE : EXIT_REFUSED;
 }
 
 int RunCheck(const std::vector<std::string> &args, std::ostream &out, std::ostream &err)
