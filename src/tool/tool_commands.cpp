@@ -12,6 +12,7 @@
 #include "platform/file_store.h"
 #include "play/play_grid.h"
 #include "print/pdf_page.h"
+#include "view/grid_colour.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -89,7 +90,7 @@ bool OpenPuzzle(const std::string &path, Puzzle &p, std::ostream &err)
         return false;
     }
     ApplyPuzzleFile(p, read.contents);
-    p.gboxidx = read.contents.gboxidx;
+    ChooseGridColour(p, read.contents.gboxidx);  // the page draws the grid in it, as Print does
     if (p.complete())
         PwordsToPgrid(p);
     return true;

@@ -143,6 +143,13 @@ private slots:
         const QString worksheet = pageText({});
         QVERIFY(worksheet.contains("Across") && worksheet.contains("- Moving air") && !worksheet.contains('W'));
         QVERIFY(pageText({"--solution"}).contains('W'));
+        // Its grid in the puzzle's colour, as Print draws it: the file's colour box made teal.
+        QByteArray teal = made;
+        teal[teal.indexOf(QByteArray("\x05\0\x0f\0\x18\0", 6)) + 6] = 3;
+        WriteBytes(folder.filePath("t.gly"), teal);
+        QCOMPARE(Tool({"export", "t.gly", "t.pdf"}, folder.path()).status, 0);
+        ProgramOutput("pdftoppm", {"-r", "20", "-singlefile", folder.filePath("t.pdf"), folder.filePath("t")});
+        QVERIFY(ReadBytes(folder.filePath("t.ppm")).contains(QByteArray("\0\x80\x80\0\x80\x80", 6)));
 
         QCOMPARE(Tool({"make", "blank.txt", "b.gly", "--size", "15x16"}, folder.path()).status, 0);
         const Run refused = Tool({"export", "b.gly", "b.puz"}, folder.path());
