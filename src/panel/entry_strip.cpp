@@ -4,6 +4,7 @@
 #include "document/command_state.h"
 #include "document/word_rules.h"
 #include "panel/panel_scroll.h"
+#include "view/button_keys.h"
 #include "view/design_controls.h"
 #include "view/fitting_font.h"
 #include "view/widget_text.h"
@@ -142,7 +143,7 @@ bool EntryStrip::eventFilter(QObject *watched, QEvent *event)
         // Its buttons leave the focus where their commands put it, in the box
         // where the next word is typed.
         auto *button = qobject_cast<QToolButton *>(watched);
-        if (button && (IsEnter(key) || key->key() == Qt::Key_Space) && key->modifiers() == Qt::NoModifier) {
+        if (button && IsPressKey(key)) {
             if (!key->isAutoRepeat())
                 button->click();
             return true;

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "document/gridlymod.h"
-#include "view/grid_renderer.h"
+#include "view/grid_look.h"
 
 #include <QColor>
 #include <QImage>

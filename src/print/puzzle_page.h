@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/gridlymod.h"
-#include "view/grid_renderer.h"
+#include "view/grid_look.h"
 
 #include <QImage>
 

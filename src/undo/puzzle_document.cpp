@@ -72,7 +72,6 @@ PuzzleDocument::PuzzleDocument(QObject *parent) : QObject(parent)
     for (QUndoStack *stack : {&m_design, &m_play}) {
         stack->setUndoLimit(HISTORY_STEPS);
         connect(stack, &QUndoStack::indexChanged, this, &PuzzleDocument::historyChanged);
-        connect(stack, &QUndoStack::cleanChanged, this, &PuzzleDocument::historyChanged);
     }
     m_savedBytes = SavedBytes(puzzle());
 }
@@ -132,10 +131,11 @@ void PuzzleDocument::endStep()
         const bool design = !playing();
         if (design)
             m_play.clear();
-        history().push(
+        history().push(  // which tells the history's change
             new PuzzleStep(*this, m_stepName, m_stepBefore, m_state, design, m_stepMerge, m_stepSelection));
+    } else {
+        emit historyChanged();  // Undo is back, as it was before the step
     }
-    emit historyChanged();
 }
 
 QUndoStack &PuzzleDocument::history()
@@ -143,24 +143,29 @@ QUndoStack &PuzzleDocument::history()
     return playing() ? m_play : m_design;
 }
 
+const QUndoStack &PuzzleDocument::history() const
+{
+    return playing() ? m_play : m_design;
+}
+
 bool PuzzleDocument::canUndo() const
 {
-    return !inStep() && (playing() ? m_play : m_design).canUndo();
+    return !inStep() && history().canUndo();
 }
 
 bool PuzzleDocument::canRedo() const
 {
-    return !inStep() && (playing() ? m_play : m_design).canRedo();
+    return !inStep() && history().canRedo();
 }
 
 QString PuzzleDocument::undoText() const
 {
-    return canUndo() ? (playing() ? m_play : m_design).undoText() : QString();
+    return canUndo() ? history().undoText() : QString();
 }
 
 QString PuzzleDocument::redoText() const
 {
-    return canRedo() ? (playing() ? m_play : m_design).redoText() : QString();
+    return canRedo() ? history().redoText() : QString();
 }
 
 void PuzzleDocument::undo()

@@ -88,7 +88,7 @@ public:
     // Everything from beginStep to endStep is one step of the mode's history,
     // named for the Edit menu ("Clear Grid"). Steps nest, the outermost
     // naming the step. A step that changed neither what a save would write
-    // nor the grid's size is not kept. Consecutive steps with the same
+    // nor the player's letters is not kept. Consecutive steps with the same
     // mergeWord (typing into one word) are kept as one.
     void beginStep(const QString &name, int mergeWord = 0);
     void endStep();
@@ -138,6 +138,7 @@ signals:
 
 private:
     QUndoStack &history();
+    const QUndoStack &history() const;
     void tell(const DocumentState &before, Changes also = {});
 
     DocumentState m_state;
@@ -146,11 +147,11 @@ private:
     std::string m_fpath;
     QUndoStack m_design;
     QUndoStack m_play;
-    int m_depth = 0;                 // steps begun and not ended
-    DocumentState m_stepBefore;      // the state the outermost step began from
+    int m_depth = 0;             // steps begun and not ended
+    DocumentState m_stepBefore;  // the state the outermost step began from
     QString m_stepName;
     int m_stepMerge = 0;
-    unsigned m_selections = 0;       // counts changes of the current word, which end a merge
-    unsigned m_stepSelection = 0;    // m_selections when the step began
-    std::string m_savedBytes;        // what a save would have written when last opened or saved
+    unsigned m_selections = 0;     // counts changes of the current word, which end a merge
+    unsigned m_stepSelection = 0;  // m_selections when the step began
+    std::string m_savedBytes;      // what a save would have written when last opened or saved
 };

@@ -5,14 +5,14 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-namespace {
-
 bool IsPressKey(const QKeyEvent *event)
 {
     const int key = event->key();
     return (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
         && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
+
+namespace {
 
 class KeyPress : public QObject {
 public:

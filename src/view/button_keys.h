@@ -9,6 +9,9 @@
 #include <functional>
 
 class QAbstractButton;
+class QKeyEvent;
 
+// Space or Enter with no modifier (the keypad's Enter too): the keys that press.
+bool IsPressKey(const QKeyEvent *event);
 void PressWithKeys(QAbstractButton *button);
 void OnMouseRelease(QAbstractButton *button, std::function<void()> then);

@@ -1,6 +1,7 @@
 #include "view/colour_box.h"
 
 #include "view/background.h"
+#include "view/button_keys.h"
 #include "view/focus_frame.h"
 
 #include <QAccessibleWidget>
@@ -74,11 +75,11 @@ void ColourBox::mouseReleaseEvent(QMouseEvent *event)
 
 void ColourBox::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (IsPressKey(event)) {
         click();
         return;
     }
+    const int key = event->key();
     QPoint way;
     switch (key) {
     case Qt::Key_Left: way = {-1, 0}; break;

@@ -38,7 +38,7 @@ int PlaceInWord(const WordEntry &entry, int col, int row)
 
 }  // namespace
 
-std::string CellDescription(const Puzzle &p, int col, int row, CellView view)
+std::string CellDescription(const Puzzle &p, int col, int row, GridLook look)
 {
     std::ostringstream text;
     bool inWord = false;
@@ -49,7 +49,7 @@ std::string CellDescription(const Puzzle &p, int col, int row, CellView view)
             if (k == 0)
                 continue;
             text << (inWord ? "; " : "") << entry.nbr << (entry.across() ? " Across" : " Down") << ", letter " << k
-                 << " of " << entry.lw << (view.playing && view.validWord && entry.pwok == 1 ? ", right" : "");
+                 << " of " << entry.lw << (look.playing && look.validWord && entry.pwok == 1 ? ", right" : "");
             inWord = true;
         }
     }
@@ -57,13 +57,13 @@ std::string CellDescription(const Puzzle &p, int col, int row, CellView view)
         return "block";
     // The letter drawn last wins, as the picture draws it: the right words after the others.
     char letter = ' ';
-    if (view.playing || p.gridwrd) {
+    if (ShowsLetters(p, look)) {
         for (int pass = 0; pass <= 1; ++pass) {
             for (int w = 1; w <= p.nwords; ++w) {
                 const WordEntry &entry = p.Words[w];
                 const int k = entry.placed() && entry.pwok == pass ? PlaceInWord(entry, col, row) : 0;
                 if (k != 0)
-                    letter = (view.playing ? entry.pword : entry.word)[std::size_t(k - 1)];
+                    letter = ShownLetters(entry, look)[std::size_t(k - 1)];
             }
         }
     }

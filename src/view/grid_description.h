@@ -5,6 +5,7 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/grid_look.h"
 
 #include <string>
 #include <string_view>
@@ -12,16 +13,10 @@
 // scoreLine: the play mode's score line, "" in design mode.
 std::string GridDescription(const Puzzle &p, std::string_view scoreLine);
 
-// How the grid is shown, as far as its cells' words go.
-struct CellView {
-    bool playing = false;    // the player's letters, never the solution
-    bool validWord = false;  // the "Valid Word Indicator" is on: right words show it
-};
-
 // A cell as it is seen: each word through it, across first, as "3 Across,
 // letter 2 of 5" (", right" after a word the indicator shows right), then ": "
 // and the letter shown there, or "empty"; "block" for a cell of no word. The
 // letter is the one drawn: the word's in design mode while the grid words are
 // on, none while they are off, the player's in play mode.
 // 1 <= col <= gcols, 1 <= row <= grows.
-std::string CellDescription(const Puzzle &p, int col, int row, CellView view);
+std::string CellDescription(const Puzzle &p, int col, int row, GridLook look);

@@ -47,14 +47,25 @@ void GridPicture::setImage(const QImage &image)
     update();
 }
 
+// One change of the puzzle redraws the grid and the panel, each of which
+// says the description changed: a reader hears of it once, when they are done.
 void GridPicture::descriptionChanged()
 {
-    AccessibleGrid *grid = Accessible(this);
-    if (!grid)
+    if (m_describing || !Accessible(this))
         return;
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
-    grid->announceNames();
+    m_describing = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_describing = false;
+            AccessibleGrid *grid = Accessible(this);
+            if (!grid)
+                return;
+            QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+            grid->announceNames();
+        },
+        Qt::QueuedConnection);
 }
 
 void GridPicture::setCells(int cols, int rows)

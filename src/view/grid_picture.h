@@ -72,4 +72,5 @@ private:
     int m_cols = 0;
     int m_rows = 0;
     QPoint m_cursor;
+    bool m_describing = false;  // a change of the description waits to be told
 };

@@ -25,8 +25,8 @@ QFont GridFont(int pixelSize, bool bold)
 void drawWordCells(QPainter &painter, TextStamps &letters, const Puzzle &p, GridLook look, const WordEntry &entry,
                    const QColor &cellColor)
 {
-    const bool showLetters = look.playing || p.gridwrd;
-    const std::string text = look.playing ? entry.pword.str() : entry.word.str();
+    const bool showLetters = ShowsLetters(p, look);
+    const std::string text = ShownLetters(entry, look).str();
     for (int k = 1; k <= entry.lw; ++k) {
         const int left = (entry.cellCol(k) - 1) * CELLPX;
         const int top = (entry.cellRow(k) - 1) * CELLPX;

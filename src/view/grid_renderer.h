@@ -6,18 +6,12 @@
 #pragma once
 
 #include "document/gridlymod.h"
+#include "view/grid_look.h"
 #include "view/text_stamps.h"
 
 #include <QImage>
 
 class QPainter;
-
-// How the grid is shown, besides what the puzzle holds.
-struct GridLook {
-    bool playing = false;    // the player's answers instead of the words, always shown
-    bool dragging = false;   // a word is dragged: the background is grey
-    bool validWord = false;  // the "Valid Word Indicator": right answers turn yellow in play
-};
 
 // The grid in grid pixels: gcols x 20 + 1 by grows x 20 + 1, so that the last
 // grid line lies inside.

@@ -21,8 +21,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -94,8 +94,8 @@ void gridly::connectControls()
     connectMenus();
     // Tab follows the window's layout: the entry strip, the word panel, the
     // grid, the command column; in play mode the grid, the lists, the play strip.
-    const QWidgetList order = m_entry->TabOrder() + m_panel->TabOrder() + QWidgetList{pb} + m_cmd->TabOrder()
-                              + m_play->TabOrder();
+    const QWidgetList order =
+        m_entry->TabOrder() + m_panel->TabOrder() + QWidgetList{pb} + m_cmd->TabOrder() + m_play->TabOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     // The window sees every key before the control that has the focus.
@@ -140,7 +140,7 @@ void gridly::connectCommands()
         return WidgetText(GridDescription(m_doc.puzzle(), m_doc.playing() ? ScoreCaption(m_doc.puzzle()) : ""));
     });
     pb->setCellDescriber([this](int col, int row) {
-        return WidgetText(CellDescription(m_doc.puzzle(), col, row, {m_doc.playing(), m_play->ValidWord()}));
+        return WidgetText(CellDescription(m_doc.puzzle(), col, row, {m_doc.playing(), false, m_play->ValidWord()}));
     });
 }
 
@@ -194,10 +194,11 @@ void gridly::connectMenus()
     connect(m.fileSave, &QAction::triggered, this, &gridly::cb_save_Click);
     connect(m.recent, &QMenu::aboutToShow, this, &gridly::ShowRecent);
     connect(m.clearRecent, &QAction::triggered, this, [this] { m_recent->clear(); });
-    const std::pair<QAction *, ExportFormat> exports[] = {
-        {m.exportPuz, ExportFormat::Puz}, {m.exportIpuz, ExportFormat::Ipuz},
-        {m.exportWorksheet, ExportFormat::Worksheet}, {m.exportAnswerKey, ExportFormat::AnswerKey},
-        {m.exportWebPage, ExportFormat::WebPage}};
+    const std::pair<QAction *, ExportFormat> exports[] = {{m.exportPuz, ExportFormat::Puz},
+                                                          {m.exportIpuz, ExportFormat::Ipuz},
+                                                          {m.exportWorksheet, ExportFormat::Worksheet},
+                                                          {m.exportAnswerKey, ExportFormat::AnswerKey},
+                                                          {m.exportWebPage, ExportFormat::WebPage}};
     for (const auto &[action, format] : exports)
         connect(action, &QAction::triggered, this, [this, format = format] { Export(format); });
     connect(m.filePrint, &QAction::triggered, this, &gridly::cb_print_Click);
@@ -285,8 +286,7 @@ bool gridly::eventFilter(QObject *watched, QEvent *event)
         if (watched == m_cmd->scr_gcols || watched == m_cmd->scr_grows)
             m_doc.endStep();
         break;
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

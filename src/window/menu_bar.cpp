@@ -24,7 +24,7 @@ MenuBar::MenuBar(QMainWindow *window)
     QMenuBar *bar = window->menuBar();
     bar->setObjectName(QStringLiteral("menu_bar"));
 
-    file = bar->addMenu(QStringLiteral("&File"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
     fileNew = Item(file, "menu_new", QStringLiteral("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
     fileOpen = Item(file, "menu_open", QStringLiteral("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)});
     fileSave = Item(file, "menu_save", QStringLiteral("&Save..."), {QKeySequence(Qt::CTRL | Qt::Key_S)});

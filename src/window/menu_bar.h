@@ -22,7 +22,6 @@ struct MenuBar {
     // word is in the grid.
     void Enable(const CommandStates &states, bool playing, bool takeOut);
 
-    QMenu *file = nullptr;
     QAction *fileNew = nullptr;
     QAction *fileOpen = nullptr;
     QAction *fileSave = nullptr;

@@ -29,6 +29,8 @@ QStringList RecentFiles::paths() const
 void RecentFiles::add(const QString &path)
 {
     const QString full = QFileInfo(path).absoluteFilePath();
+    if (!m_paths.isEmpty() && m_paths.constFirst() == full)
+        return;  // already first: the settings file is left alone
     m_paths.removeAll(full);
     m_paths.prepend(full);
     m_paths = m_paths.mid(0, MOST);

@@ -97,7 +97,7 @@ private slots:
             p.Words[w].pword.assign(answers.split('|')[w - 1].toStdString());
             p.Words[w].pwok = p.Words[w].pword == p.Words[w].word ? 1 : 0;
         }
-        QCOMPARE(CellDescription(p, cell.x(), cell.y(), {playing, validWord}), told.toStdString());
+        QCOMPARE(CellDescription(p, cell.x(), cell.y(), {playing, false, validWord}), told.toStdString());
     }
 };
 
