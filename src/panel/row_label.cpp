@@ -18,6 +18,8 @@ RowLabel::RowLabel(QWidget *parent, int index) : QLabel(parent), m_index(index),
 
 void RowLabel::setCaption(const QString &text)
 {
+    if (text == this->text())
+        return;  // the panel shows its rows again after every change: only new words are laid out
     setText(text);
     setFont(FittingFont(m_font, text, contentsRect().width() - indent()));
 }
