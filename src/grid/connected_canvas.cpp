@@ -32,7 +32,7 @@ PlaceFault ConnectedCanvas::fault(const std::string &w, CanvasPlace at) const
     for (int k = 0; k < len; ++k) {
         const int x = at.col + dc * k, y = at.row + dr * k;
         const char here = letter(x, y);
-        if (here == 0 ? letter(x - dr, y - dc) || letter(x + dr, y + dc) : (m_dirs[std::size_t(index(x, y))] & dir))
+        if (here == 0 ? letter(x - dr, y - dc) || letter(x + dr, y + dc) : (m_dirs[std::size_t(cellAt(x, y))] & dir))
             return PlaceFault::NoRoom;
         clash = clash || (here != 0 && here != w[std::size_t(k)]);
     }
@@ -49,7 +49,7 @@ void ConnectedCanvas::clear(CanvasLimit limit, const std::vector<std::string> &w
     // The letters indexed once, in reading order, rather than word by word.
     for (int r = m_minR; m_placed > 0 && r <= m_maxR; ++r) {
         for (int c = m_minC; c <= m_maxC; ++c) {
-            const int i = index(c, r);
+            const int i = cellAt(c, r);
             const auto letter = static_cast<unsigned char>(m_letters[std::size_t(i)]);
             if (letter == 0)
                 continue;
@@ -63,7 +63,7 @@ void ConnectedCanvas::clear(CanvasLimit limit, const std::vector<std::string> &w
 void ConnectedCanvas::place(const std::string &w, CanvasPlace at)
 {
     for (int k = 0; k < int(w.size()); ++k) {
-        const int i = index(at.across ? at.col + k : at.col, at.across ? at.row : at.row + k);
+        const int i = cellAt(at.colAt(k), at.rowAt(k));
         const auto letter = static_cast<unsigned char>(w[std::size_t(k)]);
         std::vector<int16_t> &open = m_open[letter];
         if (m_letters[std::size_t(i)] == 0) {
@@ -81,12 +81,11 @@ void ConnectedCanvas::write(const std::string &w, CanvasPlace at)
     const int len = int(w.size());
     const uint8_t dir = at.across ? ACROSS : DOWN;
     for (int k = 0; k < len; ++k) {
-        const int i = index(at.across ? at.col + k : at.col, at.across ? at.row : at.row + k);
+        const int i = cellAt(at.colAt(k), at.rowAt(k));
         m_letters[std::size_t(i)] = w[std::size_t(k)];
         m_dirs[std::size_t(i)] |= dir;
     }
-    const int endC = at.across ? at.col + len - 1 : at.col;
-    const int endR = at.across ? at.row : at.row + len - 1;
+    const int endC = at.colAt(len - 1), endR = at.rowAt(len - 1);
     if (m_placed++ == 0) {
         m_minC = at.col, m_maxC = endC, m_minR = at.row, m_maxR = endR;
     } else {

@@ -20,6 +20,10 @@ struct CanvasPlace {
     int col = 0;  // first letter, in canvas columns and rows; col 0: not placed
     int row = 0;
     bool across = true;
+
+    // The cell of the word's letter k, from 0: len - 1 gives its last.
+    int colAt(int k) const { return across ? col + k : col; }
+    int rowAt(int k) const { return across ? row : row + k; }
 };
 
 struct CanvasLimit {
@@ -74,8 +78,7 @@ public:
     // The extent's area after a word of len letters went at a place.
     int areaWith(int len, CanvasPlace at) const
     {
-        const int endC = at.across ? at.col + len - 1 : at.col;
-        const int endR = at.across ? at.row : at.row + len - 1;
+        const int endC = at.colAt(len - 1), endR = at.rowAt(len - 1);
         return (std::max(m_maxC, endC) - std::min(m_minC, at.col) + 1)
             * (std::max(m_maxR, endR) - std::min(m_minR, at.row) + 1);
     }
@@ -85,8 +88,7 @@ public:
     // Whether a word of len letters at a place keeps within the limit.
     bool withinLimit(int len, CanvasPlace at) const
     {
-        const int endC = at.across ? at.col + len - 1 : at.col;
-        const int endR = at.across ? at.row : at.row + len - 1;
+        const int endC = at.colAt(len - 1), endR = at.rowAt(len - 1);
         const int cols = m_placed ? std::max(m_maxC, endC) - std::min(m_minC, at.col) + 1 : endC - at.col + 1;
         const int rows = m_placed ? std::max(m_maxR, endR) - std::min(m_minR, at.row) + 1 : endR - at.row + 1;
         return cols <= m_limit.cols && rows <= m_limit.rows;
@@ -104,13 +106,12 @@ public:
 private:
     static constexpr uint8_t ACROSS = 1;
     static constexpr uint8_t DOWN = 2;
-    static int index(int c, int r) { return r * SIDE + c; }
-    char letter(int c, int r) const { return m_letters[std::size_t(index(c, r))]; }
+    char letter(int c, int r) const { return m_letters[std::size_t(cellAt(c, r))]; }
     void write(const std::string &w, CanvasPlace at);  // the letters, without the open cells
     static bool inside(int len, CanvasPlace at)
     {
         // The word and the cells around it.
-        const int endC = at.across ? at.col + len - 1 : at.col, endR = at.across ? at.row : at.row + len - 1;
+        const int endC = at.colAt(len - 1), endR = at.rowAt(len - 1);
         return at.col >= 1 && at.row >= 1 && endC <= SIDE - 2 && endR <= SIDE - 2;
     }
 
@@ -142,7 +143,7 @@ inline int ConnectedCanvas::crossings(const std::string &w, CanvasPlace at, int 
         if (here == 0) {
             if (letter(x - dr, y - dc) || letter(x + dr, y + dc))
                 return -1;
-        } else if (here != w[std::size_t(k)] || (m_dirs[std::size_t(index(x, y))] & dir)) {
+        } else if (here != w[std::size_t(k)] || (m_dirs[std::size_t(cellAt(x, y))] & dir)) {
             return -1;
         } else if (count++ == 0) {
             first = k;

@@ -148,14 +148,14 @@ void Search::updatePlaces(int i, int placed, CanvasPlace p)
     const std::string &w = word(i);
     const int len = int(w.size());
     const int plen = int(word(placed).size());
-    const int pc2 = p.across ? p.col + plen - 1 : p.col, pr2 = p.across ? p.row : p.row + plen - 1;
+    const int pc2 = p.colAt(plen - 1), pr2 = p.rowAt(plen - 1);
     std::vector<Candidate> &found = m_places[std::size_t(i)];
     m_work += int64_t(found.size());
     m_crossingNew.clear();
     std::size_t kept = 0;
     for (std::size_t j = 0; j < found.size(); ++j) {
         Candidate c = found[j];
-        const int c2 = c.at.across ? c.at.col + len - 1 : c.at.col, r2 = c.at.across ? c.at.row : c.at.row + len - 1;
+        const int c2 = c.at.colAt(len - 1), r2 = c.at.rowAt(len - 1);
         // The place with its neighbours and the cells before and after it, against the new word.
         if (c.at.col - 1 <= pc2 && c2 + 1 >= p.col && c.at.row - 1 <= pr2 && r2 + 1 >= p.row) {
             int first = 0;
@@ -243,8 +243,7 @@ void Search::fill(std::vector<CanvasPlace> &places)
         const std::string &w = word(placed);
         m_newCells.clear();
         for (int k = 0; k < int(w.size()); ++k) {
-            const int cell = ConnectedCanvas::cellAt(chosenPlace.across ? chosenPlace.col + k : chosenPlace.col,
-                                                     chosenPlace.across ? chosenPlace.row : chosenPlace.row + k);
+            const int cell = ConnectedCanvas::cellAt(chosenPlace.colAt(k), chosenPlace.rowAt(k));
             if (m_canvas.letterAt(cell) == 0)
                 m_newCells.push_back(cell);
         }
@@ -269,7 +268,7 @@ void Search::untouch(std::vector<CanvasPlace> &places) const
         const auto cells = [&](int i, auto visit) {
             const CanvasPlace &at = places[std::size_t(i)];
             for (int k = 0; k < int(word(i).size()); ++k)
-                visit(at.across ? at.col + k : at.col, at.across ? at.row : at.row + k, at.across ? 0 : 1);
+                visit(at.colAt(k), at.rowAt(k), at.across ? 0 : 1);
         };
         for (int i = 0; i < count(); ++i) {
             if (places[std::size_t(i)].col != 0)
@@ -387,8 +386,8 @@ State Search::settle(std::vector<CanvasPlace> places) const
         const int len = int(word(i).size());
         ++state.placed;
         minC = std::min(minC, at.col), minR = std::min(minR, at.row);
-        maxC = std::max(maxC, at.across ? at.col + len - 1 : at.col);
-        maxR = std::max(maxR, at.across ? at.row : at.row + len - 1);
+        maxC = std::max(maxC, at.colAt(len - 1));
+        maxR = std::max(maxR, at.rowAt(len - 1));
     }
     state.places = std::move(places);
     moveToOrigin(state.places);
@@ -427,7 +426,7 @@ std::vector<CanvasPlace> Search::ruin(const State &state)
         if (at.col == 0)
             continue;
         const int len = int(word(i).size());
-        const int endC = at.across ? at.col + len - 1 : at.col, endR = at.across ? at.row : at.row + len - 1;
+        const int endC = at.colAt(len - 1), endR = at.rowAt(len - 1);
         if (endC >= c0 - radius && at.col <= c0 + radius && endR >= r0 - radius && at.row <= r0 + radius)
             at = {};
     }
